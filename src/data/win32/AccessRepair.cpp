@@ -1,0 +1,202 @@
+#include "data/win32/AccessRepair.h"
+
+#include <windows.h>
+#include <aclapi.h>
+#include <lmcons.h>
+
+#include <array>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/Text.h"
+#include "data/win32/WideText.h"
+
+namespace {
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+struct LocalFreer {
+    void operator()(void* memory) const { LocalFree(memory); }
+};
+template <typename T>
+using LocalPtr = std::unique_ptr<T, LocalFreer>;
+
+using SidBuffer = std::array<BYTE, SECURITY_MAX_SID_SIZE>;
+
+bool administratorsSid(SidBuffer& sid) {
+    DWORD size = static_cast<DWORD>(sid.size());
+    return CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid.data(), &size) != FALSE;
+}
+
+struct AdminMembership {
+    bool listed = false;     // Administrators is in the token's groups, enabled or deny-only
+    bool effective = false;  // the token's access checks count the group: running elevated
+};
+
+AdminMembership adminMembership() {
+    AdminMembership result;
+    SidBuffer admins{};
+    if (!administratorsSid(admins)) return result;
+    HANDLE raw = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_DUPLICATE, &raw)) return result;
+    const UniqueHandle token(raw);
+
+    DWORD size = 0;
+    GetTokenInformation(token.get(), TokenGroups, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    if (size != 0 && GetTokenInformation(token.get(), TokenGroups, buffer.data(), size, &size)) {
+        const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(buffer.data());
+        for (DWORD i = 0; i < groups->GroupCount && !result.listed; ++i) {
+            result.listed = EqualSid(groups->Groups[i].Sid, admins.data()) != FALSE;
+        }
+    }
+
+    // An explicit identification token: CheckTokenMembership with a null token
+    // answers "not a member" under Wine even when the process is elevated.
+    HANDLE rawCopy = nullptr;
+    if (DuplicateToken(token.get(), SecurityIdentification, &rawCopy)) {
+        const UniqueHandle identification(rawCopy);
+        BOOL member = FALSE;
+        result.effective = CheckTokenMembership(identification.get(), admins.data(), &member) && member;
+    }
+    return result;
+}
+
+bool belongsToAdministrators() {
+    const AdminMembership membership = adminMembership();
+    return membership.listed || membership.effective;
+}
+
+// GetVersionEx reports the version in the manifest, not the real one.
+DWORD windowsMajorVersion() {
+    using RtlGetVersionFunction = LONG(WINAPI*)(PRTL_OSVERSIONINFOW);
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (ntdll == nullptr) return 0;
+    const auto rtlGetVersion = reinterpret_cast<RtlGetVersionFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")));
+    if (rtlGetVersion == nullptr) return 0;
+    RTL_OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    return rtlGetVersion(&info) == 0 ? info.dwMajorVersion : 0;
+}
+
+SE_OBJECT_TYPE objectTypeOf(std::u16string_view path) {
+    for (const std::u16string_view root : {u"USERS", u"MACHINE", u"CURRENT_USER", u"CLASSES_ROOT"}) {
+        if (startsWithNoCase(path, root)) return SE_REGISTRY_KEY;
+    }
+    return SE_FILE_OBJECT;
+}
+
+void enablePrivilege(const wchar_t* name) {
+    HANDLE raw = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return;
+    const UniqueHandle token(raw);
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueW(nullptr, name, &privileges.Privileges[0].Luid)) {
+        AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr);
+    }
+}
+
+// The DACL of the object; `dacl` points into the returned descriptor.
+LocalPtr<void> readDacl(const std::wstring& name, SE_OBJECT_TYPE type, PACL& dacl, ErrorCode& error) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    dacl = nullptr;
+    error = GetNamedSecurityInfoW(name.c_str(), type, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
+                                  &descriptor);
+    return LocalPtr<void>(error == ERROR_SUCCESS ? descriptor : nullptr);
+}
+
+ErrorCode writeDacl(std::wstring& name, SE_OBJECT_TYPE type, PACL dacl) {
+    return SetNamedSecurityInfoW(name.data(), type, DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl, nullptr);
+}
+
+// `old` merged with full control for the current user, inherited by sub-folders and files.
+LocalPtr<ACL> withUserFullControl(PACL old) {
+    std::array<wchar_t, UNLEN + 1> user{};
+    DWORD size = static_cast<DWORD>(user.size());
+    if (!GetUserNameW(user.data(), &size)) return nullptr;
+    EXPLICIT_ACCESSW access{};
+    access.grfAccessPermissions = GENERIC_ALL;
+    access.grfAccessMode = GRANT_ACCESS;
+    access.grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
+    BuildTrusteeWithNameW(&access.Trustee, user.data());
+    PACL merged = nullptr;
+    if (SetEntriesInAclW(1, &access, old, &merged) != ERROR_SUCCESS) return nullptr;
+    return LocalPtr<ACL>(merged);
+}
+
+LocalPtr<ACL> copyOf(const ACL& old) {
+    auto* copy = static_cast<ACL*>(LocalAlloc(LMEM_FIXED, old.AclSize));
+    if (copy != nullptr) std::memcpy(copy, &old, old.AclSize);
+    return LocalPtr<ACL>(copy);
+}
+
+bool isDenyEntry(BYTE type) {
+    return type == ACCESS_DENIED_ACE_TYPE || type == ACCESS_DENIED_OBJECT_ACE_TYPE ||
+           type == ACCESS_DENIED_CALLBACK_ACE_TYPE || type == ACCESS_DENIED_CALLBACK_OBJECT_ACE_TYPE;
+}
+
+void removeDenyEntries(ACL& acl) {
+    for (DWORD index = acl.AceCount; index-- > 0;) {
+        void* ace = nullptr;
+        if (GetAce(&acl, index, &ace) && isDenyEntry(static_cast<const ACE_HEADER*>(ace)->AceType)) {
+            DeleteAce(&acl, index);
+        }
+    }
+}
+
+}  // namespace
+
+ErrorCode takeOwnership(std::u16string_view path) {
+    // Without the privilege the owner change below fails and reports why.
+    enablePrivilege(SE_TAKE_OWNERSHIP_NAME);
+    SidBuffer admins{};
+    if (!administratorsSid(admins)) return GetLastError();
+    std::wstring name = toWide(path);
+    return SetNamedSecurityInfoW(name.data(), objectTypeOf(path), OWNER_SECURITY_INFORMATION, admins.data(), nullptr,
+                                 nullptr, nullptr);
+}
+
+ErrorCode repairAccess(std::u16string_view path) {
+    const SE_OBJECT_TYPE type = objectTypeOf(path);
+    std::wstring name = toWide(path);
+    if (type == SE_FILE_OBJECT) SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    PACL oldDacl = nullptr;
+    ErrorCode error = errorSuccess;
+    LocalPtr<void> descriptor = readDacl(name, type, oldDacl, error);
+    if (error != errorSuccess && belongsToAdministrators()) {
+        takeOwnership(path);
+        descriptor = readDacl(name, type, oldDacl, error);
+    }
+    if (error != errorSuccess) return error;
+
+    LocalPtr<ACL> dacl = withUserFullControl(oldDacl);
+    if (!dacl) {
+        // A null list already grants everyone everything: nothing to repair.
+        if (oldDacl == nullptr) return errorSuccess;
+        dacl = copyOf(*oldDacl);
+        if (!dacl) return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    removeDenyEntries(*dacl);
+
+    error = writeDacl(name, type, dacl.get());
+    if (error != errorSuccess && belongsToAdministrators()) {
+        takeOwnership(path);
+        error = writeDacl(name, type, dacl.get());
+    }
+    return error;
+}
+
+bool isAdminUnelevated() {
+    if (windowsMajorVersion() < 6) return false;
+    const AdminMembership membership = adminMembership();
+    return membership.listed && !membership.effective;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Message boxes owned by a window, captioned with that window's title.
+#include <windows.h>
+
+#include <string>
+
+#include "data/Prompt.h"
+
+// The caption when the owner has no title.
+inline constexpr std::u16string_view productTitle = u"岚铃校园定时广播系统";
+
+class Win32Prompt : public Prompt {
+public:
+    // `owner` may be null for a box without owner; the window is not owned by this object.
+    explicit Win32Prompt(HWND owner) : owner_(owner) {}
+
+    void showMessage(std::u16string_view text, MessageIcon icon) override;
+    bool askYesNo(std::u16string_view text) override;
+
+private:
+    std::wstring caption() const;
+    HWND owner_;
+};
