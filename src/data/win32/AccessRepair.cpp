@@ -85,11 +85,19 @@ DWORD windowsMajorVersion() {
     return rtlGetVersion(&info) == 0 ? info.dwMajorVersion : 0;
 }
 
-SE_OBJECT_TYPE objectTypeOf(std::u16string_view path) {
+struct SecurityObject {
+    std::wstring name;
+    SE_OBJECT_TYPE type;
+};
+
+SecurityObject securityObjectOf(std::u16string_view path) {
     for (const std::u16string_view root : {u"USERS", u"MACHINE", u"CURRENT_USER", u"CLASSES_ROOT"}) {
-        if (startsWithNoCase(path, root)) return SE_REGISTRY_KEY;
+        if (startsWithNoCase(path, root)) {
+            // The root spelled as documented: not every implementation compares it case-insensitively.
+            return {toWide(root) + toWide(path.substr(root.size())), SE_REGISTRY_KEY};
+        }
     }
-    return SE_FILE_OBJECT;
+    return {toWide(path), SE_FILE_OBJECT};
 }
 
 void enablePrivilege(const wchar_t* name) {
@@ -105,16 +113,17 @@ void enablePrivilege(const wchar_t* name) {
 }
 
 // The DACL of the object; `dacl` points into the returned descriptor.
-LocalPtr<void> readDacl(const std::wstring& name, SE_OBJECT_TYPE type, PACL& dacl, ErrorCode& error) {
+LocalPtr<void> readDacl(const SecurityObject& object, PACL& dacl, ErrorCode& error) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     dacl = nullptr;
-    error = GetNamedSecurityInfoW(name.c_str(), type, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
-                                  &descriptor);
+    error = GetNamedSecurityInfoW(object.name.c_str(), object.type, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                                  nullptr, &descriptor);
     return LocalPtr<void>(error == ERROR_SUCCESS ? descriptor : nullptr);
 }
 
-ErrorCode writeDacl(std::wstring& name, SE_OBJECT_TYPE type, PACL dacl) {
-    return SetNamedSecurityInfoW(name.data(), type, DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl, nullptr);
+ErrorCode writeDacl(SecurityObject& object, PACL dacl) {
+    return SetNamedSecurityInfoW(object.name.data(), object.type, DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl,
+                                 nullptr);
 }
 
 // `old` merged with full control for the current user, inherited by sub-folders and files.
@@ -159,22 +168,21 @@ ErrorCode takeOwnership(std::u16string_view path) {
     enablePrivilege(SE_TAKE_OWNERSHIP_NAME);
     SidBuffer admins{};
     if (!administratorsSid(admins)) return GetLastError();
-    std::wstring name = toWide(path);
-    return SetNamedSecurityInfoW(name.data(), objectTypeOf(path), OWNER_SECURITY_INFORMATION, admins.data(), nullptr,
+    SecurityObject object = securityObjectOf(path);
+    return SetNamedSecurityInfoW(object.name.data(), object.type, OWNER_SECURITY_INFORMATION, admins.data(), nullptr,
                                  nullptr, nullptr);
 }
 
 ErrorCode repairAccess(std::u16string_view path) {
-    const SE_OBJECT_TYPE type = objectTypeOf(path);
-    std::wstring name = toWide(path);
-    if (type == SE_FILE_OBJECT) SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SecurityObject object = securityObjectOf(path);
+    if (object.type == SE_FILE_OBJECT) SetFileAttributesW(object.name.c_str(), FILE_ATTRIBUTE_NORMAL);
 
     PACL oldDacl = nullptr;
     ErrorCode error = errorSuccess;
-    LocalPtr<void> descriptor = readDacl(name, type, oldDacl, error);
+    LocalPtr<void> descriptor = readDacl(object, oldDacl, error);
     if (error != errorSuccess && belongsToAdministrators()) {
         takeOwnership(path);
-        descriptor = readDacl(name, type, oldDacl, error);
+        descriptor = readDacl(object, oldDacl, error);
     }
     if (error != errorSuccess) return error;
 
@@ -187,10 +195,10 @@ ErrorCode repairAccess(std::u16string_view path) {
     }
     removeDenyEntries(*dacl);
 
-    error = writeDacl(name, type, dacl.get());
+    error = writeDacl(object, dacl.get());
     if (error != errorSuccess && belongsToAdministrators()) {
         takeOwnership(path);
-        error = writeDacl(name, type, dacl.get());
+        error = writeDacl(object, dacl.get());
     }
     return error;
 }
