@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine, builds everything and runs every test:
+# the native unit tests (with sanitizers), the tool tests, the Windows tests under Wine,
+# and a bounded fuzzing run of the data-file readers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+cmake --preset native
+cmake --build --preset native
+ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+
+cmake --preset windows
+cmake --build --preset windows
+bash scripts/wine-harness.sh ctest --test-dir build/windows --output-on-failure
+
+bash scripts/fuzz.sh "${LVTX_FUZZ_SECONDS:-60}"
