@@ -1,0 +1,11 @@
+#pragma once
+// The tool's commands. Each returns the process exit code.
+#include <string_view>
+
+#include "data/FileSystem.h"
+
+enum ExitCode { exitOk = 0, exitUsage = 1, exitContent = 2, exitIo = 3 };
+
+// `kindName` empty: the kind follows from the file name.
+int runShow(FileSystem& fs, std::u16string_view path, std::string_view kindName);
+int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName);

@@ -1,0 +1,43 @@
+#include "lvtxctl/DataKinds.h"
+
+#include <array>
+
+#include "data/ProgramsFile.h"
+#include "data/Text.h"
+#include "lvtxctl/ProgramsJson.h"
+
+namespace {
+
+const std::array<DataKind, 4> kinds{{
+    {"programs", programsFileName, loadProgramsFile},
+    {"holidays", u"节假日t", nullptr},
+    {"settings", u"设置t", nullptr},
+    {"instant", u"立即播t", nullptr},
+}};
+
+std::u16string_view fileNameOf(std::u16string_view path) {
+    const std::size_t separator = path.find_last_of(u"\\/");
+    return separator == std::u16string_view::npos ? path : path.substr(separator + 1);
+}
+
+}  // namespace
+
+std::span<const DataKind> dataKinds() {
+    return kinds;
+}
+
+const DataKind* findKindByName(std::string_view name) {
+    for (const DataKind& kind : kinds) {
+        if (kind.name == name) return &kind;
+    }
+    return nullptr;
+}
+
+const DataKind* findKindByPath(std::u16string_view path) {
+    const std::u16string_view name = fileNameOf(path);
+    for (const DataKind& kind : kinds) {
+        // Windows compares file names without regard to case.
+        if (equalsNoCase(name, kind.fileName) || equalsNoCase(name, tempPathOf(kind.fileName))) return &kind;
+    }
+    return nullptr;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// What reading one data file gives the tool: the start-up read's result and, on
+// success, the file's content as JSON.
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "data/DataFile.h"
+
+struct LoadedFile {
+    ReadResult result;
+    nlohmann::ordered_json document;
+    std::string summary;  // e.g. "3 programs"
+};
+
+// Reads `path` as the program does at start-up: the file, else its companion, else absent.
+using KindLoader = LoadedFile (*)(const DataFolder& folder, std::u16string_view path);

@@ -1,0 +1,67 @@
+#include "lvtxctl/ProgramsJson.h"
+
+#include <span>
+
+#include "data/ProgramsFile.h"
+#include "data/Text.h"
+
+using nlohmann::ordered_json;
+
+namespace {
+
+ordered_json rangeToJson(const DateHourRange& range) {
+    ordered_json json;
+    json["startYear"] = range.startYear;
+    json["startMonth"] = range.startMonth;
+    json["startDay"] = range.startDay;
+    json["startHour"] = range.startHour;
+    json["endYear"] = range.endYear;
+    json["endMonth"] = range.endMonth;
+    json["endDay"] = range.endDay;
+    json["endHour"] = range.endHour;
+    return json;
+}
+
+}  // namespace
+
+ordered_json programToJson(const ProgramRecord& program) {
+    ordered_json startTimes = ordered_json::array();
+    // The load has checked startTimeCount, so it is a valid count here.
+    for (const TimeOfDay& time : std::span(program.startTimes, static_cast<std::size_t>(program.startTimeCount))) {
+        startTimes.push_back(toUtf8(timeOfDayText(time)));
+    }
+
+    ordered_json json;
+    json["name"] = toUtf8(fixedView(program.name));
+    json["isFile"] = program.isFile;
+    json["path"] = toUtf8(fixedView(program.path));
+    json["sequential"] = program.sequential;
+    json["volume"] = program.volume;
+    json["startTimes"] = std::move(startTimes);
+    json["countMode"] = program.countMode;
+    json["songCount"] = program.songCount;
+    json["seconds"] = program.seconds;
+    json["byWeekday"] = program.byWeekday;
+    json["weekdays"] = program.weekdays;
+    json["monthDays"] = program.monthDays;
+    json["dateRange"] = rangeToJson(program.dateRange);
+    json["delayable"] = program.delayable;
+    json["disabled"] = program.disabled;
+    return json;
+}
+
+LoadedFile loadProgramsFile(const DataFolder& folder, std::u16string_view path) {
+    LoadedFile loaded;
+    std::vector<ProgramRecord> programs;
+    bool readFailed = false;
+    // No owner window: the message comes back in the result instead of a box.
+    loaded.result = loadPrograms(folder, path, nullptr, readFailed, programs);
+    if (!loaded.result.ok()) return loaded;
+
+    ordered_json list = ordered_json::array();
+    for (const ProgramRecord& program : programs) list.push_back(programToJson(program));
+    loaded.document = ordered_json::object();
+    loaded.document["programs"] = std::move(list);
+    loaded.summary = std::to_string(programs.size()) + (programs.size() == 1 ? " program" : " programs");
+    return loaded;
+}

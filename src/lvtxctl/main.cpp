@@ -1,0 +1,68 @@
+// lvtxctl: shows a data file as JSON or checks it, reading it as the program does at start-up.
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "data/Text.h"
+#include "lvtxctl/Commands.h"
+#include "lvtxctl/Console.h"
+#include "lvtxctl/DataKinds.h"
+
+#ifdef _WIN32
+#include "data/win32/Win32FileSystem.h"
+using PlatformFileSystem = Win32FileSystem;
+#else
+#include "data/posix/PosixFileSystem.h"
+using PlatformFileSystem = PosixFileSystem;
+#endif
+
+namespace {
+
+// Arguments are UTF-8.
+int runTool(int argc, char** argv) {
+    prepareConsole();
+
+    CLI::App app{"Shows and checks the data files of the timed-broadcast controller.", "lvtxctl"};
+    app.require_subcommand(1);
+
+    std::vector<std::string> kindNames;
+    for (const DataKind& kind : dataKinds()) kindNames.emplace_back(kind.name);
+
+    // Only one subcommand is ever parsed, so both may share the variables.
+    std::string file;
+    std::string kind;
+    CLI::App* show = app.add_subcommand("show", "Print the file as JSON.");
+    CLI::App* check = app.add_subcommand("check", "Exit 0 for a sound file, 2 for a content error, 3 for an input/output error.");
+    for (CLI::App* command : {show, check}) {
+        command->add_option("FILE", file, "The data file; its \"Tmp\" companion is read when it is missing.")->required();
+        command->add_option("--kind", kind, "The kind of file, when its name does not tell.")->check(CLI::IsMember(kindNames));
+    }
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? exitOk : exitUsage;
+    }
+
+    PlatformFileSystem fs;
+    const std::u16string path = fromUtf8(file);
+    return show->parsed() ? runShow(fs, path, kind) : runCheck(fs, path, kind);
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i) arguments.push_back(toUtf8(reinterpret_cast<const char16_t*>(argv[i])));
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    return runTool(argc, pointers.data());
+}
+#else
+int main(int argc, char** argv) {
+    return runTool(argc, argv);
+}
+#endif
