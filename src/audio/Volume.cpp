@@ -1,0 +1,24 @@
+#include "audio/Volume.h"
+
+#include <algorithm>
+#include <cmath>
+
+std::int32_t volumeToAttenuation(int percent) {
+    if (percent <= 0) return silentAttenuation;
+    const double attenuation = std::max(4000.0 * std::log10(percent / 100.0), double(silentAttenuation));
+    return static_cast<std::int32_t>(attenuation);
+}
+
+void rampIn(AudioPlayer& player, double level, const SleepFunction& sleep) {
+    for (int step = 1; step <= 20; ++step) {
+        if (step > 1) sleep(6);
+        player.setAttenuation(volumeToAttenuation(static_cast<int>(step * level / 20)));
+    }
+}
+
+void rampOut(AudioPlayer& player, double level, int totalMs, const SleepFunction& sleep) {
+    for (int step = 49; step >= 0; --step) {
+        if (step < 49) sleep(totalMs / 50);
+        player.setAttenuation(volumeToAttenuation(static_cast<int>(step * level / 50)));
+    }
+}
