@@ -1,12 +1,23 @@
 #include "lvtxctl/Commands.h"
 
 #include <string>
+#include <vector>
 
+#include "data/HolidaysFile.h"
+#include "data/ProgramsFile.h"
 #include "data/Text.h"
 #include "lvtxctl/Console.h"
 #include "lvtxctl/DataKinds.h"
+#include "lvtxctl/EligibilityReport.h"
+#include "lvtxctl/Moment.h"
 
 namespace {
+
+// Writes the message of a failed read and gives its exit code.
+int reportFailure(const ReadResult& result) {
+    writeError(toUtf8(result.message) + "\n");
+    return result.failure == ReadFailure::content ? exitContent : exitIo;
+}
 
 // Reads the file as the program does at start-up. A nonzero result is the exit code,
 // its message already written to stderr.
@@ -25,9 +36,7 @@ int readFile(FileSystem& fs, std::u16string_view path, std::string_view kindName
     const std::u16string dataDir(parentFolder(path));
     const DataFolder folder{fs, std::u16string(parentFolder(dataDir)), dataDir};
     loaded = kind->load(folder, path);
-    if (loaded.result.ok()) return exitOk;
-    writeError(toUtf8(loaded.result.message) + "\n");
-    return loaded.result.failure == ReadFailure::content ? exitContent : exitIo;
+    return loaded.result.ok() ? exitOk : reportFailure(loaded.result);
 }
 
 }  // namespace
@@ -44,5 +53,33 @@ int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName
     LoadedFile loaded;
     if (const int code = readFile(fs, path, kindName, loaded); code != exitOk) return code;
     writeOutput("ok: " + loaded.summary + "\n");
+    return exitOk;
+}
+
+int runEligible(FileSystem& fs, std::u16string_view dataDir, std::string_view momentText) {
+    DateTime now;
+    if (!parseMoment(momentText, now)) {
+        writeError("lvtxctl: --at wants a valid local time as \"YYYY-MM-DD HH:MM:SS\", not \"" +
+                   std::string(momentText) + "\"\n");
+        return exitUsage;
+    }
+
+    const DataFolder folder{fs, std::u16string(parentFolder(dataDir)), std::u16string(dataDir)};
+    bool readFailed = false;
+    std::vector<ProgramRecord> programs;
+    const ReadResult programsRead = loadPrograms(folder, joinPath(dataDir, programsFileName), nullptr, readFailed, programs);
+    std::vector<HolidayRecord> holidays;
+    std::vector<ShiftDayRecord> shiftDays;
+    const ReadResult holidaysRead =
+        loadHolidays(folder, joinPath(dataDir, holidaysFileName), nullptr, readFailed, holidays, shiftDays);
+    // The program would go on with an empty list, which answers nothing about the schedule.
+    if (!programsRead.ok()) {
+        const int code = reportFailure(programsRead);
+        if (!holidaysRead.ok()) reportFailure(holidaysRead);
+        return code;
+    }
+    if (!holidaysRead.ok()) return reportFailure(holidaysRead);
+
+    writeOutput(eligibilityReport(programs, now, holidays, shiftDays));
     return exitOk;
 }

@@ -9,3 +9,6 @@ enum ExitCode { exitOk = 0, exitUsage = 1, exitContent = 2, exitIo = 3 };
 // `kindName` empty: the kind follows from the file name.
 int runShow(FileSystem& fs, std::u16string_view path, std::string_view kindName);
 int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName);
+
+// Why each program of `dataDir` may or may not play at `momentText` ("YYYY-MM-DD HH:MM:SS").
+int runEligible(FileSystem& fs, std::u16string_view dataDir, std::string_view momentText);

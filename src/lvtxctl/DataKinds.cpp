@@ -2,16 +2,20 @@
 
 #include <array>
 
+#include "data/HolidaysFile.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
+#include "lvtxctl/HolidaysJson.h"
 #include "lvtxctl/ProgramsJson.h"
+#include "lvtxctl/SettingsJson.h"
+#include "system/SettingsFile.h"
 
 namespace {
 
 const std::array<DataKind, 4> kinds{{
     {"programs", programsFileName, loadProgramsFile},
-    {"holidays", u"节假日t", nullptr},
-    {"settings", u"设置t", nullptr},
+    {"holidays", holidaysFileName, loadHolidaysFile},
+    {"settings", settingsFileName, loadSettingsFile},
     {"instant", u"立即播t", nullptr},
 }};
 

@@ -4,31 +4,15 @@
 
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
+#include "lvtxctl/CalendarJson.h"
 
 using nlohmann::ordered_json;
-
-namespace {
-
-ordered_json rangeToJson(const DateHourRange& range) {
-    ordered_json json;
-    json["startYear"] = range.startYear;
-    json["startMonth"] = range.startMonth;
-    json["startDay"] = range.startDay;
-    json["startHour"] = range.startHour;
-    json["endYear"] = range.endYear;
-    json["endMonth"] = range.endMonth;
-    json["endDay"] = range.endDay;
-    json["endHour"] = range.endHour;
-    return json;
-}
-
-}  // namespace
 
 ordered_json programToJson(const ProgramRecord& program) {
     ordered_json startTimes = ordered_json::array();
     // The load has checked startTimeCount, so it is a valid count here.
     for (const TimeOfDay& time : std::span(program.startTimes, static_cast<std::size_t>(program.startTimeCount))) {
-        startTimes.push_back(toUtf8(timeOfDayText(time)));
+        startTimes.push_back(timeOfDayToJson(time));
     }
 
     ordered_json json;
@@ -44,7 +28,7 @@ ordered_json programToJson(const ProgramRecord& program) {
     json["byWeekday"] = program.byWeekday;
     json["weekdays"] = program.weekdays;
     json["monthDays"] = program.monthDays;
-    json["dateRange"] = rangeToJson(program.dateRange);
+    json["dateRange"] = dateHourRangeToJson(program.dateRange);
     json["delayable"] = program.delayable;
     json["disabled"] = program.disabled;
     return json;

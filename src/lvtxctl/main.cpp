@@ -1,4 +1,5 @@
-// lvtxctl: shows a data file as JSON or checks it, reading it as the program does at start-up.
+// lvtxctl: shows a data file as JSON or checks it, reading it as the program does at start-up;
+// tells which programs may play at a given moment and why the others may not.
 #include <string>
 #include <vector>
 
@@ -38,6 +39,12 @@ int runTool(int argc, char** argv) {
         command->add_option("FILE", file, "The data file; its \"Tmp\" companion is read when it is missing.")->required();
         command->add_option("--kind", kind, "The kind of file, when its name does not tell.")->check(CLI::IsMember(kindNames));
     }
+    std::string dataDir;
+    std::string moment;
+    CLI::App* eligible = app.add_subcommand(
+        "eligible", "For each program: whether it may play at the moment, else the first rule that stops it.");
+    eligible->add_option("--data", dataDir, "The data folder holding the programs and holiday files.")->required();
+    eligible->add_option("--at", moment, "Local time, \"YYYY-MM-DD HH:MM:SS\".")->required();
 
     try {
         app.parse(argc, argv);
@@ -46,6 +53,7 @@ int runTool(int argc, char** argv) {
     }
 
     PlatformFileSystem fs;
+    if (eligible->parsed()) return runEligible(fs, fromUtf8(dataDir), moment);
     const std::u16string path = fromUtf8(file);
     return show->parsed() ? runShow(fs, path, kind) : runCheck(fs, path, kind);
 }
