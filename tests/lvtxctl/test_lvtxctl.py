@@ -178,8 +178,8 @@ class FileChoice(LvtxctlCase):
         self.assertEqual(self.run_tool("check", FILE_NAME, cwd=self.folder.name), (0, "ok: 1 program\n", ""))
 
     def test_kinds_not_supported_yet(self):
-        for args in (["--kind", "holidays", self.path], [os.path.join(self.folder.name, "节假日tTmp")],
-                     [os.path.join(self.folder.name, "设置t")], ["--kind", "instant", self.path]):
+        for args in (["--kind", "instant", self.path], [os.path.join(self.folder.name, "立即播t")],
+                     [os.path.join(self.folder.name, "立即播tTmp")]):
             with self.subTest(args=args):
                 code, out, err = self.run_tool("show", *args)
                 self.assertEqual((code, out), (1, ""))
