@@ -40,3 +40,30 @@ bool sameInstant(const DateTime& a, const DateTime& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
            a.second == b.second && a.milliseconds == b.milliseconds;
 }
+
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date.
+std::int64_t daysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
+    year -= month <= 2;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+std::int64_t millisecondsOf(const DateTime& t) {
+    const std::int64_t days = daysFromCivil(t.year, t.month, t.day);
+    return ((days * 24 + t.hour) * 60 + t.minute) * 60000 + t.second * 1000 + t.milliseconds;
+}
+
+}  // namespace
+
+std::int64_t millisecondsBetween(const DateTime& from, const DateTime& to) {
+    return millisecondsOf(to) - millisecondsOf(from);
+}
+
+std::int64_t secondsBetween(const DateTime& from, const DateTime& to) {
+    return millisecondsBetween(from, to) / 1000;
+}

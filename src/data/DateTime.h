@@ -51,3 +51,8 @@ bool isValidRange(const DateHourRange& range);
 // The stamp of "never triggered since the last load": 2000-01-01 12:00:00.000, a Saturday.
 DateTime resetStamp();
 bool sameInstant(const DateTime& a, const DateTime& b);
+
+// `to` - `from` in milliseconds, both taken as exact local instants.
+std::int64_t millisecondsBetween(const DateTime& from, const DateTime& to);
+// The same in whole seconds, truncated toward zero (negative when `to` is earlier).
+std::int64_t secondsBetween(const DateTime& from, const DateTime& to);

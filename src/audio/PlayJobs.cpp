@@ -1,0 +1,330 @@
+#include <algorithm>
+#include <cmath>
+
+#include "audio/JobTexts.h"
+#include "audio/PlayJob.h"
+#include "data/Text.h"
+
+namespace {
+
+double levelOf(const PlayJob& job, double duckFactor) {
+    return job.program.volume * duckFactor * job.fadeFactor;
+}
+
+void setLevel(PlayJob& job, double duckFactor) {
+    job.player->setAttenuation(volumeToAttenuation(static_cast<int>(levelOf(job, duckFactor))));
+}
+
+std::u16string countText(int played, int total, bool file) {
+    return formatNumber(played) + u" / " + formatNumber(total) + (file ? u"遍" : u"首");
+}
+
+void destroyPlayer(PlayJob& job) {
+    if (!job.player) return;
+    job.player->stop();
+    job.player->close();
+    job.player.reset();
+}
+
+void removeJob(TimedPlay& play, JobServices& services, std::size_t index) {
+    destroyPlayer(play.nowPlaying[index]);
+    services.view.deleteRow(static_cast<int>(index));
+    play.nowPlaying.erase(play.nowPlaying.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+// Opens and runs `path` for the job; on failure returns false with the log text in `failure`.
+bool openAndRun(TimedPlay& play, JobServices& services, PlayJob& job, const std::u16string& path,
+                std::u16string_view song, std::u16string& failure) {
+    auto player = services.players.create();
+    const AudioResult opened = player->open(path, reinterpret_cast<std::uintptr_t>(player.get()), services.outputDevice);
+    if (opened < 0) {
+        const PlayErrorKind kind = services.classify(opened);
+        failure = jobText::openFailed(jobPrefix(job), kind, song,
+                                      kind == PlayErrorKind::FormatProblem ? services.errorText(opened) : u"");
+        return false;
+    }
+    player->setAttenuation(silentAttenuation);
+    const AudioResult ran = player->run();
+    if (ran < 0) {
+        player->stop();
+        player->close();
+        failure = jobText::openFailed(jobPrefix(job), PlayErrorKind::FormatProblem, song, services.errorText(ran));
+        return false;
+    }
+    job.player = std::move(player);
+    rampIn(*job.player, levelOf(job, play.timedDuckFactor), services.sleep);
+    return true;
+}
+
+bool startFileSong(TimedPlay& play, JobServices& services, PlayJob& job, const DateTime& now) {
+    const std::u16string path(fixedView(job.program.path));
+    if (auto problem = checkAudioPath(services.fs, services.isNetworkDrive, path, audioFileLabel, false)) {
+        services.log(now, jobText::badPath(jobPrefix(job), *problem, path, false));
+        return false;
+    }
+    std::u16string failure;
+    if (!openAndRun(play, services, job, path, u"", failure)) {
+        services.log(now, failure);
+        return false;
+    }
+    services.log(now, jobText::started(jobPrefix(job)));
+    return true;
+}
+
+bool startFolderSong(TimedPlay& play, JobServices& services, PlayJob& job, bool isFirst, const DateTime& now) {
+    destroyPlayer(job);
+    const std::u16string folder(fixedView(job.program.path));
+    if (auto problem = checkAudioPath(services.fs, services.isNetworkDrive, folder, audioFolderLabel, true)) {
+        services.log(now, jobText::badPath(jobPrefix(job), *problem, folder, true));
+        return false;
+    }
+    for (;;) {
+        FolderEntry song;
+        const int picked = pickFolderSong(job, services.fs, services.random, song);
+        if (picked == 0) {
+            services.log(now, jobText::noAudioInFolder(jobPrefix(job)));
+            return false;
+        }
+        if (picked < 0) {
+            services.log(now, jobText::allSongsFailed(jobPrefix(job)));
+            return false;
+        }
+        std::u16string failure;
+        if (openAndRun(play, services, job, song.path, song.name, failure)) {
+            services.log(now, isFirst ? jobText::startedSong(jobPrefix(job), song.name)
+                                      : jobText::switchedSong(jobPrefix(job), song.name));
+            job.playedSongs.push_back(std::move(song));
+            return true;
+        }
+        services.log(now, failure);
+        job.failedSongs.push_back(std::move(song));
+        ++job.consecutiveFailures;
+        isFirst = false;
+        if (job.consecutiveFailures > 2) {
+            services.log(now, jobText::tooManyFailures(jobPrefix(job)));
+            return false;
+        }
+    }
+}
+
+// A finished play of a single file starts again from the beginning. Stopping first makes
+// the graph report the position afresh after the end of the stream.
+void replayFile(TimedPlay& play, JobServices& services, PlayJob& job) {
+    services.sleep(0);
+    job.player->setAttenuation(silentAttenuation);
+    job.player->stop();
+    job.player->seekMs(0);
+    job.player->run();
+    rampIn(*job.player, levelOf(job, play.timedDuckFactor), services.sleep);
+}
+
+bool moveDuckFactor(TimedPlay& play, const JobServices& services) {
+    const double target = duckTarget(services.duck, services.instantActive);
+    double& factor = play.timedDuckFactor;
+    if (factor == target) return false;
+    factor = factor > target ? std::max(target, factor - 0.05 / services.duck.fadeOutLength)
+                             : std::min(target, factor + 0.05 / services.duck.fadeInLength);
+    // Rounding must not leave a sliver of a step for one more tick.
+    if (std::abs(factor - target) < 1e-9) factor = target;
+    return true;
+}
+
+enum class Next { keep, remove };
+
+Next advanceCountJob(TimedPlay& play, JobServices& services, std::size_t index, bool duckChanged,
+                     const DateTime& now) {
+    PlayJob& job = play.nowPlaying[index];
+    const int row = static_cast<int>(index);
+    if (duckChanged) setLevel(job, play.timedDuckFactor);
+    if (!job.player->isAtEnd()) return Next::keep;
+    if (job.playedCount >= job.program.songCount) {
+        services.log(now, jobText::ended(jobPrefix(job)));
+        return Next::remove;
+    }
+    if (job.program.isFile) {
+        replayFile(play, services, job);
+        ++job.playedCount;
+        services.view.setCell(row, 1, countText(job.playedCount, job.program.songCount, true));
+        return Next::keep;
+    }
+    job.consecutiveFailures = 0;
+    if (!startFolderSong(play, services, job, false, now)) return Next::remove;
+    ++job.playedCount;
+    services.view.setCell(row, 1, countText(job.playedCount, job.program.songCount, false));
+    services.view.setCell(row, 2, job.playedSongs.back().name);
+    return Next::keep;
+}
+
+Next advanceSecondsJob(TimedPlay& play, JobServices& services, std::size_t index, bool duckChanged,
+                       std::int64_t elapsed, const DateTime& now) {
+    PlayJob& job = play.nowPlaying[index];
+    const int row = static_cast<int>(index);
+    services.view.setCell(row, 1, formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed)));
+    if (duckChanged && job.fadeFactor >= 1) setLevel(job, play.timedDuckFactor);
+
+    // The last len seconds of the window fade out in three stretches of len/2, len/4 and len/4.
+    const int length = std::min(job.program.seconds, 9);
+    const double base = 0.05 / length;
+    if (job.fadeFactor < 1) {
+        const double rate = job.fadeFactor > 0.25 ? base * 1.5 : job.fadeFactor > 0.08 ? base * 0.68 : base * 0.32;
+        job.fadeFactor = std::max(0.0, job.fadeFactor - rate);
+        setLevel(job, play.timedDuckFactor);
+        if (job.fadeFactor <= 0) {
+            services.log(now, jobText::ended(jobPrefix(job)));
+            return Next::remove;
+        }
+    } else if (elapsed >= job.program.seconds - length) {
+        job.fadeFactor = 0.999;
+    }
+
+    if (!job.player->isAtEnd()) return Next::keep;
+    if (job.program.isFile) {
+        replayFile(play, services, job);
+        return Next::keep;
+    }
+    job.consecutiveFailures = 0;
+    if (!startFolderSong(play, services, job, false, now)) return Next::remove;
+    ++job.playedCount;
+    services.view.setCell(row, 2, job.playedSongs.back().name);
+    return Next::keep;
+}
+
+}  // namespace
+
+PlayJob makeJob(const ProgramRecord& program, bool manual) {
+    PlayJob job;
+    job.program = program;
+    job.manual = manual;
+    return job;
+}
+
+std::u16string jobPrefix(const PlayJob& job) {
+    std::u16string prefix(fixedView(job.program.name));
+    if (job.manual) prefix += u"(手动)";
+    return prefix;
+}
+
+double duckTarget(const DuckSettings& duck, bool instantActive) {
+    return instantActive ? (100 - duck.duckPercent) / 100.0 : 1.0;
+}
+
+void appendJob(TimedPlay& play, JobServices& services, PlayJob job) {
+    services.view.appendRow(jobPrefix(job));
+    play.nowPlaying.push_back(std::move(job));
+}
+
+void advanceJobs(TimedPlay& play, JobServices& services, const DateTime& now) {
+    const bool duckChanged = moveDuckFactor(play, services);
+    for (std::size_t i = 0; i < play.nowPlaying.size();) {
+        PlayJob& job = play.nowPlaying[i];
+        const std::int64_t elapsed = secondsBetween(job.program.lastStart, now);
+        const bool secondsMode = job.program.countMode == 0;
+
+        if (secondsMode && elapsed < -15) {
+            services.log(now, jobText::clockWentBack(jobPrefix(job), job.player != nullptr));
+            if (job.player) rampOut(*job.player, levelOf(job, play.timedDuckFactor), 300, services.sleep);
+            removeJob(play, services, i);
+            continue;
+        }
+
+        if (!job.player) {
+            if (i > 0) {
+                ++i;
+                continue;
+            }
+            const bool started = job.program.isFile ? startFileSong(play, services, job, now)
+                                                    : startFolderSong(play, services, job, true, now);
+            if (!started) {
+                removeJob(play, services, i);  // the next job moves up and starts in this tick
+                continue;
+            }
+            job.playedCount = 1;
+            const int row = static_cast<int>(i);
+            services.view.setCell(row, 1, secondsMode ? formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed))
+                                                      : countText(1, job.program.songCount, job.program.isFile != 0));
+            if (!job.program.isFile) services.view.setCell(row, 2, job.playedSongs.back().name);
+            ++i;
+            continue;
+        }
+
+        const Next next = secondsMode ? advanceSecondsJob(play, services, i, duckChanged, elapsed, now)
+                                      : advanceCountJob(play, services, i, duckChanged, now);
+        if (next == Next::remove) {
+            removeJob(play, services, i);
+        } else {
+            ++i;
+        }
+    }
+}
+
+void onJobAudioEvent(TimedPlay& play, JobServices& services, const AudioPlayer* player) {
+    const auto found = std::find_if(play.nowPlaying.begin(), play.nowPlaying.end(),
+                                    [&](const PlayJob& job) { return job.player.get() == player; });
+    if (found == play.nowPlaying.end()) return;
+    const std::size_t index = static_cast<std::size_t>(found - play.nowPlaying.begin());
+    PlayJob& job = *found;
+    AudioEvent event;
+    if (!job.player->drainEvents(event)) return;
+
+    const DateTime now = services.localTime();
+    const bool folder = job.program.isFile == 0;
+    const std::u16string songPath = job.player->path();
+    const std::u16string song(folder ? fileNameOf(songPath) : std::u16string_view());
+    if (folder) job.failedSongs.push_back({songPath, song});
+    destroyPlayer(job);
+    services.log(now, jobText::playbackFailed(jobPrefix(job), event.deviceFailure, song, event.errorText));
+
+    if (folder) {
+        ++job.consecutiveFailures;
+        if (job.consecutiveFailures < 3) {
+            if (job.program.countMode != 0 && job.playedCount >= job.program.songCount) {
+                services.log(now, jobText::ended(jobPrefix(job)));
+            } else if (startFolderSong(play, services, job, false, now)) {
+                ++job.playedCount;
+                const int row = static_cast<int>(index);
+                if (job.program.countMode != 0) services.view.setCell(row, 1, countText(job.playedCount, job.program.songCount, false));
+                services.view.setCell(row, 2, job.playedSongs.back().name);
+                return;
+            }
+        } else {
+            services.log(now, jobText::tooManyFailures(jobPrefix(job)));
+        }
+    }
+    removeJob(play, services, index);
+}
+
+void stopJob(TimedPlay& play, JobServices& services, std::size_t index, std::u16string_view reason, int fadeMs,
+             const DateTime& now) {
+    if (index >= play.nowPlaying.size()) return;
+    PlayJob& job = play.nowPlaying[index];
+    services.log(now, jobText::stopped(jobPrefix(job), job.player != nullptr, reason));
+    if (job.player) rampOut(*job.player, levelOf(job, play.timedDuckFactor), fadeMs, services.sleep);
+    removeJob(play, services, index);
+}
+
+void stopAllJobs(TimedPlay& play, JobServices& services, std::u16string_view reason, int fadeMs, const DateTime& now) {
+    while (!play.nowPlaying.empty()) stopJob(play, services, 0, reason, fadeMs, now);
+}
+
+void stopJobsByName(TimedPlay& play, JobServices& services, std::u16string_view name, std::u16string_view reason) {
+    const DateTime now = services.localTime();
+    for (std::size_t i = 0; i < play.nowPlaying.size();) {
+        if (equalsNoCase(fixedView(play.nowPlaying[i].program.name), name)) {
+            stopJob(play, services, i, reason, 300, now);
+        } else {
+            ++i;
+        }
+    }
+}
+
+void fadeAllJobs(TimedPlay& play, JobServices& services, double x) {
+    for (PlayJob& job : play.nowPlaying) {
+        if (!job.player) continue;
+        const double level = job.program.volume * x * play.timedDuckFactor * job.fadeFactor;
+        job.player->setAttenuation(volumeToAttenuation(static_cast<int>(level)));
+    }
+    if (x > 0) return;
+    for (PlayJob& job : play.nowPlaying) destroyPlayer(job);
+    play.nowPlaying.clear();
+    services.view.clear();
+}
