@@ -53,6 +53,22 @@ std::int64_t daysFromCivil(std::int64_t year, std::int64_t month, std::int64_t d
     return era * 146097 + dayOfEra - 719468;
 }
 
+struct CivilDate {
+    std::int64_t year, month, day;
+};
+
+CivilDate civilFromDays(std::int64_t days) {
+    days += 719468;
+    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const std::int64_t dayOfEra = days - era * 146097;
+    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const std::int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+    const std::int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+    return {yearOfEra + era * 400 + (month <= 2), month, day};
+}
+
 std::int64_t millisecondsOf(const DateTime& t) {
     const std::int64_t days = daysFromCivil(t.year, t.month, t.day);
     return ((days * 24 + t.hour) * 60 + t.minute) * 60000 + t.second * 1000 + t.milliseconds;
@@ -66,4 +82,25 @@ std::int64_t millisecondsBetween(const DateTime& from, const DateTime& to) {
 
 std::int64_t secondsBetween(const DateTime& from, const DateTime& to) {
     return millisecondsBetween(from, to) / 1000;
+}
+
+DateTime addSeconds(const DateTime& t, std::int64_t seconds) {
+    const std::int64_t total = daysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
+                               t.second + seconds;
+    std::int64_t days = total / 86400;
+    std::int64_t rest = total % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    const CivilDate date = civilFromDays(days);
+    DateTime result = t;
+    result.year = static_cast<std::uint16_t>(date.year);
+    result.month = static_cast<std::uint16_t>(date.month);
+    result.day = static_cast<std::uint16_t>(date.day);
+    result.dayOfWeek = static_cast<std::uint16_t>(((days % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
+    result.hour = static_cast<std::uint16_t>(rest / 3600);
+    result.minute = static_cast<std::uint16_t>(rest / 60 % 60);
+    result.second = static_cast<std::uint16_t>(rest % 60);
+    return result;
 }

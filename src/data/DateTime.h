@@ -56,3 +56,5 @@ bool sameInstant(const DateTime& a, const DateTime& b);
 std::int64_t millisecondsBetween(const DateTime& from, const DateTime& to);
 // The same in whole seconds, truncated toward zero (negative when `to` is earlier).
 std::int64_t secondsBetween(const DateTime& from, const DateTime& to);
+// `t` moved by whole seconds across days, months and years; the day of the week follows.
+DateTime addSeconds(const DateTime& t, std::int64_t seconds);

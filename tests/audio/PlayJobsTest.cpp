@@ -4,88 +4,8 @@
 #include <map>
 
 #include "audio/JobTexts.h"
-#include "support/FakeAudio.h"
-#include "support/HolidaySamples.h"
-#include "support/MemoryFileSystem.h"
-#include "support/ProgramSamples.h"
+#include "support/JobBench.h"
 
-namespace {
-
-// A timed-play page without windows: fake players, recorded rows and log lines.
-struct JobBench {
-    MemoryFileSystem fs;
-    FakePlayerScript script;
-    FakePlayerFactory factory{script};
-    RecordingNowPlaying view;
-    std::vector<LoggedEvent> logged;
-    std::vector<int> sleeps;
-    std::mt19937 random{12345};
-    DateTime clock = at(2024, 9, 2, 8, 0, 0);
-    JobServices services{factory,
-                         view,
-                         fs,
-                         [](char16_t) { return false; },
-                         [this](const DateTime& t, std::u16string_view text) { logged.push_back({t, std::u16string(text)}); },
-                         [](AudioResult) { return PlayErrorKind::FormatProblem; },
-                         [](AudioResult code) { return u"错误 " + formatNumber(code); },
-                         [this](int ms) { sleeps.push_back(ms); },
-                         [this] { return clock; },
-                         random,
-                         u"Default DirectSound Device",
-                         DuckSettings{},
-                         false};
-    TimedPlay play;
-
-    ProgramRecord fileProgram(std::u16string_view name, std::u16string path = u"/music/bell.mp3") {
-        fs.addFile(path, {1});
-        ProgramRecord program = sampleProgram(name);
-        setFixed(program.path, path);
-        program.lastStart = clock;
-        return program;
-    }
-
-    ProgramRecord folderProgram(std::u16string_view name, int songs, bool sequential = false) {
-        for (int i = 1; i <= songs; ++i) fs.addFile(u"/songs/" + formatNumber(i) + u".mp3", {1});
-        ProgramRecord program = sampleProgram(name);
-        program.isFile = 0;
-        program.sequential = sequential ? 1 : 0;
-        setFixed(program.path, u"/songs");
-        program.lastStart = clock;
-        return program;
-    }
-
-    void add(const ProgramRecord& program, bool manual = false) { appendJob(play, services, makeJob(program, manual)); }
-    void tick() { advanceJobs(play, services, clock); }
-    // Ticks for whole seconds of the clock, 20 ticks each.
-    void run(int seconds) {
-        for (int s = 0; s < seconds; ++s) {
-            for (int t = 0; t < 20; ++t) tick();
-            clock = addSeconds(clock, 1);
-        }
-    }
-    static DateTime addSeconds(DateTime t, int seconds) {
-        int total = t.hour * 3600 + t.minute * 60 + t.second + seconds;
-        t.hour = static_cast<std::uint16_t>(total / 3600);
-        t.minute = static_cast<std::uint16_t>(total / 60 % 60);
-        t.second = static_cast<std::uint16_t>(total % 60);
-        return t;
-    }
-    FakePlayer* head() {
-        return play.nowPlaying.empty() ? nullptr : static_cast<FakePlayer*>(play.nowPlaying[0].player.get());
-    }
-    std::vector<std::u16string> texts() const {
-        std::vector<std::u16string> result;
-        for (const auto& e : logged) result.push_back(e.text);
-        return result;
-    }
-    std::vector<std::u16string> songsStarted() const {
-        std::vector<std::u16string> names;
-        for (const auto& path : script.opened) names.emplace_back(fileNameOf(path));
-        return names;
-    }
-};
-
-}  // namespace
 
 TEST(PlayJobs, CountModeFilePlaysThreeTimesBySeekingThenEnds) {
     JobBench bench;
@@ -229,7 +149,7 @@ TEST(PlayJobs, AFiveSecondWindowFadesFromItsStartAndEndsAboutFiveSecondsLater) {
     int ticks = 0;
     while (!bench.play.nowPlaying.empty() && ticks < 400) {
         bench.tick();
-        if (++ticks % 20 == 0) bench.clock = JobBench::addSeconds(bench.clock, 1);
+        if (++ticks % 20 == 0) bench.clock = addSeconds(bench.clock, 1);
     }
     EXPECT_GE(ticks, 95);
     EXPECT_LE(ticks, 105);
@@ -247,7 +167,7 @@ TEST(PlayJobs, AJobQueuedForMostOfItsWindowFadesOutRightAfterItStarts) {
     bench.add(first);
     bench.add(late);
     bench.tick();
-    bench.clock = JobBench::addSeconds(bench.clock, 595);
+    bench.clock = addSeconds(bench.clock, 595);
     bench.head()->atEnd = true;
     bench.tick();  // the first ends; the second starts in the same tick
     ASSERT_EQ(bench.play.nowPlaying.size(), 1u);
@@ -255,7 +175,7 @@ TEST(PlayJobs, AJobQueuedForMostOfItsWindowFadesOutRightAfterItStarts) {
     int ticks = 0;
     while (!bench.play.nowPlaying.empty() && ticks < 1000) {
         bench.tick();
-        if (++ticks % 20 == 0) bench.clock = JobBench::addSeconds(bench.clock, 1);
+        if (++ticks % 20 == 0) bench.clock = addSeconds(bench.clock, 1);
     }
     EXPECT_GE(ticks, 170);  // a full fade of nine seconds
     EXPECT_LE(ticks, 190);
@@ -345,10 +265,10 @@ TEST(PlayJobs, TheClockGoingBackEndsOnlySecondsModeJobs) {
     timed.seconds = 600;
     bench.add(timed);
     bench.tick();
-    bench.clock = JobBench::addSeconds(bench.clock, -15);
+    bench.clock = addSeconds(bench.clock, -15);
     bench.tick();
     EXPECT_EQ(bench.play.nowPlaying.size(), 1u);  // 15 s back is tolerated
-    bench.clock = JobBench::addSeconds(bench.clock, -1);
+    bench.clock = addSeconds(bench.clock, -1);
     bench.tick();
     EXPECT_TRUE(bench.play.nowPlaying.empty());
     EXPECT_EQ(bench.texts().back(), u"秒 ◆ 终止播放… ◆ 系统时间倒退");
@@ -356,7 +276,7 @@ TEST(PlayJobs, TheClockGoingBackEndsOnlySecondsModeJobs) {
     JobBench counting;
     counting.add(counting.fileProgram(u"遍"));
     counting.tick();
-    counting.clock = JobBench::addSeconds(counting.clock, -3600);
+    counting.clock = addSeconds(counting.clock, -3600);
     counting.tick();
     EXPECT_EQ(counting.play.nowPlaying.size(), 1u);
 }

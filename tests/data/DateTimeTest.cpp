@@ -46,3 +46,27 @@ TEST(DateTime, TimesOfDayAndTheResetStamp) {
     EXPECT_EQ(reset.hour, 12);
     EXPECT_EQ(reset.minute + reset.second + reset.milliseconds, 0);
 }
+
+TEST(DateTime, DifferencesAndAdditionAcrossDaysMonthsAndLeapYears) {
+    const DateTime start{2024, 2, 4, 28, 23, 59, 30, 0};
+    const DateTime later = addSeconds(start, 31);
+    EXPECT_EQ(later.month, 2);
+    EXPECT_EQ(later.day, 29);
+    EXPECT_EQ(later.dayOfWeek, 4);  // Thursday
+    EXPECT_EQ(later.hour, 0);
+    EXPECT_EQ(later.second, 1);
+    EXPECT_EQ(secondsBetween(start, later), 31);
+    const DateTime yearEnd = addSeconds(DateTime{2023, 12, 0, 31, 23, 59, 59, 0}, 1);
+    EXPECT_EQ(yearEnd.year, 2024);
+    EXPECT_EQ(yearEnd.month, 1);
+    EXPECT_EQ(yearEnd.day, 1);
+    EXPECT_EQ(yearEnd.dayOfWeek, 1);  // Monday
+    const DateTime back = addSeconds(DateTime{2024, 3, 5, 1, 0, 0, 10, 0}, -11);
+    EXPECT_EQ(back.month, 2);
+    EXPECT_EQ(back.day, 29);
+    EXPECT_EQ(back.second, 59);
+    // Truncated toward zero, milliseconds included.
+    EXPECT_EQ(secondsBetween(DateTime{2024, 1, 1, 1, 0, 0, 0, 500}, DateTime{2024, 1, 1, 1, 0, 0, 1, 0}), 0);
+    EXPECT_EQ(secondsBetween(DateTime{2024, 1, 1, 1, 0, 0, 16, 500}, DateTime{2024, 1, 1, 1, 0, 0, 0, 0}), -16);
+    EXPECT_EQ(millisecondsBetween(resetStamp(), DateTime{2000, 1, 6, 2, 12, 0, 0, 0}), 86400000);
+}

@@ -11,6 +11,7 @@ struct FakePlayerScript {
     std::map<std::u16string, AudioResult> openFailures;  // by path
     std::map<std::u16string, AudioResult> runFailures;
     std::vector<std::u16string> opened;                  // every path opened, in order
+    int endAfterPolls = 0;                               // > 0: isAtEnd turns true on that poll after a (re)start
     int alive = 0;                                       // players created and not yet destroyed
 };
 
@@ -46,8 +47,12 @@ public:
     void seekMs(std::int32_t ms) override {
         seeks.push_back(ms);
         atEnd = false;
+        polls = 0;
     }
-    bool isAtEnd() override { return atEnd; }
+    bool isAtEnd() override {
+        if (script_.endAfterPolls > 0 && ++polls >= script_.endAfterPolls) atEnd = true;
+        return atEnd;
+    }
     void setAttenuation(std::int32_t value) override { attenuations.push_back(value); }
     const std::u16string& path() const override { return path_; }
     bool drainEvents(AudioEvent& acted) override {
@@ -58,6 +63,7 @@ public:
     }
 
     bool atEnd = false;
+    int polls = 0;
     bool running = false;
     int runs = 0;
     int stops = 0;
@@ -86,7 +92,11 @@ private:
 class RecordingNowPlaying : public NowPlayingView {
 public:
     std::vector<std::vector<std::u16string>> rows;
-    void appendRow(std::u16string_view name) override { rows.push_back({std::u16string(name), u"", u""}); }
+    int appended = 0;
+    void appendRow(std::u16string_view name) override {
+        rows.push_back({std::u16string(name), u"", u""});
+        ++appended;
+    }
     void setCell(int row, int column, std::u16string_view text) override { rows.at(row).at(column) = text; }
     void deleteRow(int row) override { rows.erase(rows.begin() + row); }
     void clear() override { rows.clear(); }

@@ -1,0 +1,111 @@
+#include "scheduler/Scheduler.h"
+
+#include <algorithm>
+
+#include "audio/JobTexts.h"
+#include "data/Text.h"
+#include "scheduler/Eligibility.h"
+
+namespace {
+
+DateTime withTimeOfDay(DateTime day, const TimeOfDay& time) {
+    day.hour = static_cast<std::uint16_t>(time.hour);
+    day.minute = static_cast<std::uint16_t>(time.minute);
+    day.second = static_cast<std::uint16_t>(time.second);
+    day.milliseconds = 0;
+    return day;
+}
+
+int secondsOfDay(int hour, int minute, int second) {
+    return hour * 3600 + minute * 60 + second;
+}
+
+}  // namespace
+
+std::u16string queuedText(std::u16string_view name) {
+    return formatText(u"%s ◆ 排队等候 ◆ 等正在播的播完 ◆ 参看:节目属性→准时播/可延迟", {name});
+}
+
+std::u16string onTimeReason(std::u16string_view name) {
+    return formatText(u"别的节目要播: %s ◆ 参看:节目属性→准时播/可延迟", {name});
+}
+
+std::u16string manualReason(std::u16string_view name) {
+    return formatText(u"别的节目要播: %s(手动)", {name});
+}
+
+bool startTimeDue(const ProgramRecord& program, const TimeOfDay& start, const DateTime& now) {
+    if (program.countMode != 0) {
+        const int t = secondsOfDay(now.hour, now.minute, now.second);
+        const int s = secondsOfDay(start.hour, start.minute, start.second);
+        return s <= t && t < s + countModeWindowSeconds;
+    }
+    const std::int64_t sinceStart = millisecondsBetween(withTimeOfDay(now, start), now);
+    return sinceStart >= 0 && sinceStart < static_cast<std::int64_t>(program.seconds) * 1000;
+}
+
+void updateValidityCell(const ProgramRecord& program, int row, const DateTime& now, ProgramListView& view) {
+    const std::u16string_view wanted = validityCellText(program, now);
+    if (view.validityText(row) != wanted) view.setValidityText(row, wanted);
+}
+
+bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, std::size_t row, const DateTime& now) {
+    ProgramRecord& program = schedule.programs[row];
+    if (program.disabled == 0) updateValidityCell(program, static_cast<int>(row), now, schedule.programList);
+    // A clock set back means the recorded start may lie in the future: forget it.
+    if (secondsBetween(program.lastStart, now) < -clockBackToleranceSeconds) program.lastStart = resetStamp();
+    if (program.disabled != 0) return false;
+    if (!programEligible(program, now, schedule.holidays, schedule.shiftDays)) return false;
+
+    const DateTime* due = nullptr;
+    DateTime candidate;
+    for (int i = 0; i < program.startTimeCount && i < maxStartTimes; ++i) {
+        candidate = withTimeOfDay(now, program.startTimes[i]);
+        if (millisecondsBetween(program.lastStart, candidate) <= 0) continue;
+        if (startTimeDue(program, program.startTimes[i], now)) {
+            due = &candidate;
+            break;
+        }
+    }
+    if (!due) return false;
+
+    const std::u16string name(fixedView(program.name));
+    if (program.delayable == 0) {
+        stopAllJobs(play, services, onTimeReason(name), preemptionFadeMs, now);
+    } else if (!play.nowPlaying.empty()) {
+        services.log(now, queuedText(name));
+    }
+    program.lastStart = *due;
+    const bool waits = program.delayable != 0 && !play.nowPlaying.empty();
+    appendJob(play, services, makeJob(program, false));
+    if (waits) services.view.setCell(static_cast<int>(play.nowPlaying.size() - 1), 1, waitingText);
+    return true;
+}
+
+void checkDuePrograms(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now) {
+    for (std::size_t row = 0; row < schedule.programs.size(); ++row) checkProgram(schedule, play, services, row, now);
+}
+
+void schedulerTick(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now) {
+    advanceJobs(play, services, now);
+    checkDuePrograms(schedule, play, services, now);
+}
+
+void playNow(const ProgramRecord& program, int amount, TimedPlay& play, JobServices& services, const DateTime& now) {
+    PlayJob job = makeJob(program, true);
+    if (program.countMode != 0) job.program.songCount = amount;
+    else job.program.seconds = amount;
+    job.program.lastStart = now;
+    job.program.lastStart.milliseconds = 0;
+    stopAllJobs(play, services, manualReason(fixedView(program.name)), preemptionFadeMs, job.program.lastStart);
+    appendJob(play, services, std::move(job));
+}
+
+void stopSelected(const std::vector<int>& selectedRows, TimedPlay& play, JobServices& services, const DateTime& now) {
+    std::vector<int> rows = selectedRows;
+    std::sort(rows.begin(), rows.end());
+    // Each stop removes its row, so every later selected row has moved up by one.
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        stopJob(play, services, static_cast<std::size_t>(rows[k]) - k, userStopReason, userStopFadeMs, now);
+    }
+}
