@@ -10,6 +10,7 @@
 #include "lvtxctl/DataKinds.h"
 #include "lvtxctl/EligibilityReport.h"
 #include "lvtxctl/Moment.h"
+#include "lvtxctl/SchedulePlan.h"
 
 namespace {
 
@@ -56,20 +57,15 @@ int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName
     return exitOk;
 }
 
-int runEligible(FileSystem& fs, std::u16string_view dataDir, std::string_view momentText) {
-    DateTime now;
-    if (!parseMoment(momentText, now)) {
-        writeError("lvtxctl: --at wants a valid local time as \"YYYY-MM-DD HH:MM:SS\", not \"" +
-                   std::string(momentText) + "\"\n");
-        return exitUsage;
-    }
+namespace {
 
+// Loads the programs and holiday files of `dataDir` as the program does; a nonzero result is
+// the exit code, every failing file's message already written.
+int loadSchedule(FileSystem& fs, std::u16string_view dataDir, std::vector<ProgramRecord>& programs,
+                 std::vector<HolidayRecord>& holidays, std::vector<ShiftDayRecord>& shiftDays) {
     const DataFolder folder{fs, std::u16string(parentFolder(dataDir)), std::u16string(dataDir)};
     bool readFailed = false;
-    std::vector<ProgramRecord> programs;
     const ReadResult programsRead = loadPrograms(folder, joinPath(dataDir, programsFileName), nullptr, readFailed, programs);
-    std::vector<HolidayRecord> holidays;
-    std::vector<ShiftDayRecord> shiftDays;
     const ReadResult holidaysRead =
         loadHolidays(folder, joinPath(dataDir, holidaysFileName), nullptr, readFailed, holidays, shiftDays);
     // The program would go on with an empty list, which answers nothing about the schedule.
@@ -79,7 +75,41 @@ int runEligible(FileSystem& fs, std::u16string_view dataDir, std::string_view mo
         return code;
     }
     if (!holidaysRead.ok()) return reportFailure(holidaysRead);
+    return exitOk;
+}
 
+bool parseMomentOption(std::string_view option, std::string_view text, DateTime& moment) {
+    if (parseMoment(text, moment)) return true;
+    writeError("lvtxctl: " + std::string(option) + " wants a valid local time as \"YYYY-MM-DD HH:MM:SS\", not \"" +
+               std::string(text) + "\"\n");
+    return false;
+}
+
+}  // namespace
+
+int runEligible(FileSystem& fs, std::u16string_view dataDir, std::string_view momentText) {
+    DateTime now;
+    if (!parseMomentOption("--at", momentText, now)) return exitUsage;
+    std::vector<ProgramRecord> programs;
+    std::vector<HolidayRecord> holidays;
+    std::vector<ShiftDayRecord> shiftDays;
+    if (const int code = loadSchedule(fs, dataDir, programs, holidays, shiftDays); code != exitOk) return code;
     writeOutput(eligibilityReport(programs, now, holidays, shiftDays));
+    return exitOk;
+}
+
+int runPlan(FileSystem& fs, std::u16string_view dataDir, std::string_view fromText, std::string_view toText) {
+    DateTime from;
+    DateTime to;
+    if (!parseMomentOption("--from", fromText, from) || !parseMomentOption("--to", toText, to)) return exitUsage;
+    if (millisecondsBetween(from, to) < 0) {
+        writeError("lvtxctl: --to lies before --from\n");
+        return exitUsage;
+    }
+    std::vector<ProgramRecord> programs;
+    std::vector<HolidayRecord> holidays;
+    std::vector<ShiftDayRecord> shiftDays;
+    if (const int code = loadSchedule(fs, dataDir, programs, holidays, shiftDays); code != exitOk) return code;
+    writeOutput(schedulePlan(fs, std::move(programs), holidays, shiftDays, from, to));
     return exitOk;
 }

@@ -10,5 +10,8 @@ enum ExitCode { exitOk = 0, exitUsage = 1, exitContent = 2, exitIo = 3 };
 int runShow(FileSystem& fs, std::u16string_view path, std::string_view kindName);
 int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName);
 
+// What the scheduler would start, second by second from `fromText` through `toText`.
+int runPlan(FileSystem& fs, std::u16string_view dataDir, std::string_view fromText, std::string_view toText);
+
 // Why each program of `dataDir` may or may not play at `momentText` ("YYYY-MM-DD HH:MM:SS").
 int runEligible(FileSystem& fs, std::u16string_view dataDir, std::string_view momentText);

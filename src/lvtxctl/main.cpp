@@ -1,5 +1,6 @@
 // lvtxctl: shows a data file as JSON or checks it, reading it as the program does at start-up;
-// tells which programs may play at a given moment and why the others may not.
+// tells which programs may play at a given moment and why the others may not, and what
+// the scheduler would start over a span.
 #include <string>
 #include <vector>
 
@@ -46,6 +47,14 @@ int runTool(int argc, char** argv) {
     eligible->add_option("--data", dataDir, "The data folder holding the programs and holiday files.")->required();
     eligible->add_option("--at", moment, "Local time, \"YYYY-MM-DD HH:MM:SS\".")->required();
 
+    std::string from;
+    std::string to;
+    CLI::App* plan = app.add_subcommand(
+        "plan", "Every start the scheduler would trigger over a span, second by second, as if started at --from.");
+    plan->add_option("--data", dataDir, "The data folder holding the programs and holiday files.")->required();
+    plan->add_option("--from", from, "First second, \"YYYY-MM-DD HH:MM:SS\".")->required();
+    plan->add_option("--to", to, "Last second, \"YYYY-MM-DD HH:MM:SS\".")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -54,6 +63,7 @@ int runTool(int argc, char** argv) {
 
     PlatformFileSystem fs;
     if (eligible->parsed()) return runEligible(fs, fromUtf8(dataDir), moment);
+    if (plan->parsed()) return runPlan(fs, fromUtf8(dataDir), from, to);
     const std::u16string path = fromUtf8(file);
     return show->parsed() ? runShow(fs, path, kind) : runCheck(fs, path, kind);
 }

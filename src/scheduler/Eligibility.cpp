@@ -1,8 +1,12 @@
 #include "scheduler/Eligibility.h"
 
-Eligibility eligibilityOf(const ProgramRecord& program, const DateTime& now,
-                          const std::vector<HolidayRecord>& holidays, const std::vector<ShiftDayRecord>& shiftDays) {
-    const DateTime day = applyShiftDay(shiftDays, now);
+CalendarDay calendarDayOf(const DateTime& now, const std::vector<HolidayRecord>& holidays,
+                          const std::vector<ShiftDayRecord>& shiftDays) {
+    return CalendarDay{applyShiftDay(shiftDays, now), holidayInForceIndex(holidays, now)};
+}
+
+Eligibility eligibilityOf(const ProgramRecord& program, const CalendarDay& calendar) {
+    const DateTime& day = calendar.mapped;
     switch (dateRangeStatus(program.dateRange, day)) {
         case RangeStatus::notBegun: return {EligibilityRule::dateRangeNotBegun};
         case RangeStatus::over: return {EligibilityRule::dateRangeOver};
@@ -14,9 +18,13 @@ Eligibility eligibilityOf(const ProgramRecord& program, const DateTime& now,
     } else if (day.day < 1 || day.day > 31 || program.monthDays[day.day - 1] == 0) {
         return {EligibilityRule::monthDayNotSelected};
     }
-    const int holiday = holidayInForceIndex(holidays, now);
-    if (holiday >= 0) return {EligibilityRule::holiday, holiday};
+    if (calendar.holidayIndex >= 0) return {EligibilityRule::holiday, calendar.holidayIndex};
     return {};
+}
+
+Eligibility eligibilityOf(const ProgramRecord& program, const DateTime& now,
+                          const std::vector<HolidayRecord>& holidays, const std::vector<ShiftDayRecord>& shiftDays) {
+    return eligibilityOf(program, calendarDayOf(now, holidays, shiftDays));
 }
 
 bool programEligible(const ProgramRecord& program, const DateTime& now, const std::vector<HolidayRecord>& holidays,

@@ -23,6 +23,16 @@ struct Eligibility {
     int holidayIndex = -1;  // with EligibilityRule::holiday
 };
 
+// What the calendar says of one moment, the same for every program: the date the shift days
+// map it to and the first holiday in force. The tick works it out once for all programs.
+struct CalendarDay {
+    DateTime mapped;
+    int holidayIndex = -1;
+};
+CalendarDay calendarDayOf(const DateTime& now, const std::vector<HolidayRecord>& holidays,
+                          const std::vector<ShiftDayRecord>& shiftDays);
+Eligibility eligibilityOf(const ProgramRecord& program, const CalendarDay& day);
+
 // The first rule of programEligible that stops the program; `disabled` is not examined.
 Eligibility eligibilityOf(const ProgramRecord& program, const DateTime& now,
                           const std::vector<HolidayRecord>& holidays, const std::vector<ShiftDayRecord>& shiftDays);

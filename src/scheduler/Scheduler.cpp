@@ -4,7 +4,6 @@
 
 #include "audio/JobTexts.h"
 #include "data/Text.h"
-#include "scheduler/Eligibility.h"
 
 namespace {
 
@@ -35,13 +34,11 @@ std::u16string manualReason(std::u16string_view name) {
 }
 
 bool startTimeDue(const ProgramRecord& program, const TimeOfDay& start, const DateTime& now) {
-    if (program.countMode != 0) {
-        const int t = secondsOfDay(now.hour, now.minute, now.second);
-        const int s = secondsOfDay(start.hour, start.minute, start.second);
-        return s <= t && t < s + countModeWindowSeconds;
-    }
-    const std::int64_t sinceStart = millisecondsBetween(withTimeOfDay(now, start), now);
-    return sinceStart >= 0 && sinceStart < static_cast<std::int64_t>(program.seconds) * 1000;
+    // `now` has milliseconds 0, so whole seconds of the day compare exactly.
+    const std::int64_t t = secondsOfDay(now.hour, now.minute, now.second);
+    const std::int64_t s = secondsOfDay(start.hour, start.minute, start.second);
+    const std::int64_t window = program.countMode != 0 ? countModeWindowSeconds : program.seconds;
+    return s <= t && t < s + window;
 }
 
 void updateValidityCell(const ProgramRecord& program, int row, const DateTime& now, ProgramListView& view) {
@@ -49,20 +46,23 @@ void updateValidityCell(const ProgramRecord& program, int row, const DateTime& n
     if (view.validityText(row) != wanted) view.setValidityText(row, wanted);
 }
 
-bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, std::size_t row, const DateTime& now) {
+bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, std::size_t row, const DateTime& now,
+                  const CalendarDay& day) {
     ProgramRecord& program = schedule.programs[row];
     if (program.disabled == 0) updateValidityCell(program, static_cast<int>(row), now, schedule.programList);
     // A clock set back means the recorded start may lie in the future: forget it.
     if (secondsBetween(program.lastStart, now) < -clockBackToleranceSeconds) program.lastStart = resetStamp();
     if (program.disabled != 0) return false;
-    if (!programEligible(program, now, schedule.holidays, schedule.shiftDays)) return false;
+    if (eligibilityOf(program, day).rule != EligibilityRule::eligible) return false;
 
+    // The first start time in stored order that is due and lies after the last trigger. The
+    // window test is the cheap one, so it goes first.
     const DateTime* due = nullptr;
     DateTime candidate;
     for (int i = 0; i < program.startTimeCount && i < maxStartTimes; ++i) {
+        if (!startTimeDue(program, program.startTimes[i], now)) continue;
         candidate = withTimeOfDay(now, program.startTimes[i]);
-        if (millisecondsBetween(program.lastStart, candidate) <= 0) continue;
-        if (startTimeDue(program, program.startTimes[i], now)) {
+        if (millisecondsBetween(program.lastStart, candidate) > 0) {
             due = &candidate;
             break;
         }
@@ -83,7 +83,10 @@ bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, st
 }
 
 void checkDuePrograms(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now) {
-    for (std::size_t row = 0; row < schedule.programs.size(); ++row) checkProgram(schedule, play, services, row, now);
+    const CalendarDay day = calendarDayOf(now, schedule.holidays, schedule.shiftDays);
+    for (std::size_t row = 0; row < schedule.programs.size(); ++row) {
+        checkProgram(schedule, play, services, row, now, day);
+    }
 }
 
 void schedulerTick(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now) {

@@ -8,6 +8,7 @@
 #include "audio/PlayJob.h"
 #include "data/HolidayRecord.h"
 #include "data/ProgramRecord.h"
+#include "scheduler/Eligibility.h"
 
 inline constexpr int clockBackToleranceSeconds = 15;
 inline constexpr int countModeWindowSeconds = 15;
@@ -30,14 +31,16 @@ struct Schedule {
     ProgramListView& programList;
 };
 
-// Whether start time `start` is due at `now`; `candidate` is today's instant of it.
+// Whether start time `start` is due at `now` (its window never reaches into another date).
 bool startTimeDue(const ProgramRecord& program, const TimeOfDay& start, const DateTime& now);
 
 // Writes the validity cell only when its text changes, so an unchanged cell is never redrawn.
 void updateValidityCell(const ProgramRecord& program, int row, const DateTime& now, ProgramListView& view);
 
-// Returns true when it appended a job.
-bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, std::size_t row, const DateTime& now);
+// Returns true when it appended a job. `day` is calendarDayOf(now) for the schedule's
+// holidays and shift days.
+bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, std::size_t row, const DateTime& now,
+                  const CalendarDay& day);
 void checkDuePrograms(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now);
 // One tick; `now` is the local time with milliseconds 0, read once by the caller.
 void schedulerTick(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now);
