@@ -3,6 +3,7 @@
 // implementation serves the program, the POSIX one the tools and tests on Linux.
 // Paths are UTF-16; both '\\' and '/' separate folders.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,9 +30,12 @@ public:
     virtual ErrorCode write(const void* data, std::size_t size) = 0;
     // Flushes to the disk (commit-on-flush), so a later replace never sees a partial file.
     virtual ErrorCode flush() = 0;
+    // The whole file's size in bytes, wherever reading or writing stands.
+    virtual ErrorCode size(std::uint64_t& bytes) = 0;
 };
 
-enum class OpenMode { read, writeTruncate };
+// append opens an existing file or creates it; every write goes to the end.
+enum class OpenMode { read, writeTruncate, append };
 
 class FileSystem {
 public:

@@ -19,6 +19,10 @@ public:
     }
     ErrorCode write(const void*, std::size_t) override { return errorAccessDenied; }
     ErrorCode flush() override { return errorSuccess; }
+    ErrorCode size(std::uint64_t& bytes) override {
+        bytes = content_.size();
+        return errorSuccess;
+    }
 
 private:
     const std::vector<std::uint8_t>& content_;

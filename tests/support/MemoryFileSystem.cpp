@@ -35,6 +35,12 @@ public:
 
     ErrorCode flush() override { return fs_.takeFailure(MemoryFileSystem::Op::flush, path_); }
 
+    ErrorCode size(std::uint64_t& bytes) override {
+        if (const ErrorCode code = fs_.takeFailure(MemoryFileSystem::Op::size, path_)) return code;
+        bytes = fs_.files.at(path_).size();
+        return errorSuccess;
+    }
+
 private:
     MemoryFileSystem& fs_;
     std::u16string path_;
@@ -88,8 +94,9 @@ ErrorCode MemoryFileSystem::setNormalAttributes(std::u16string_view path) {
 
 std::unique_ptr<FileHandle> MemoryFileSystem::open(std::u16string_view path, OpenMode mode, ErrorCode& error) {
     const std::u16string key(path);
-    const bool writing = mode == OpenMode::writeTruncate;
-    error = takeFailure(writing ? Op::openWrite : Op::openRead, key);
+    const bool writing = mode != OpenMode::read;
+    const Op op = mode == OpenMode::read ? Op::openRead : mode == OpenMode::append ? Op::openAppend : Op::openWrite;
+    error = takeFailure(op, key);
     if (error == errorSuccess && isDenied(path)) error = errorAccessDenied;
     if (error == errorSuccess && busy.count(key)) error = errorSharingViolation;
     if (error == errorSuccess && writing && readOnly.count(key)) error = errorAccessDenied;
@@ -97,7 +104,8 @@ std::unique_ptr<FileHandle> MemoryFileSystem::open(std::u16string_view path, Ope
     if (error == errorSuccess && !folders.count(std::u16string(parentFolder(path)))) error = errorPathNotFound;
     if (error == errorSuccess && !writing && !files.count(key)) error = errorFileNotFound;
     if (error != errorSuccess) return nullptr;
-    if (writing) files[key].clear();
+    if (mode == OpenMode::writeTruncate) files[key].clear();
+    if (mode == OpenMode::append) files.try_emplace(key);  // created when absent, kept otherwise
     return std::make_unique<MemoryFile>(*this, key, writing);
 }
 

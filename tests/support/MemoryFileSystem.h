@@ -11,7 +11,7 @@
 
 class MemoryFileSystem : public FileSystem {
 public:
-    enum class Op { status, openRead, openWrite, read, write, flush, deleteFile, rename, createFolder };
+    enum class Op { status, openRead, openWrite, openAppend, read, write, flush, size, deleteFile, rename, createFolder };
 
     std::map<std::u16string, std::vector<std::uint8_t>> files;
     std::set<std::u16string> folders;

@@ -73,6 +73,13 @@ public:
 
     ErrorCode flush() override { return ::fsync(fd_) == 0 ? errorSuccess : windowsCodeOf(errno); }
 
+    ErrorCode size(std::uint64_t& bytes) override {
+        struct stat info;
+        if (::fstat(fd_, &info) != 0) return windowsCodeOf(errno);
+        bytes = static_cast<std::uint64_t>(info.st_size);
+        return errorSuccess;
+    }
+
 private:
     int fd_;
 };
@@ -115,7 +122,9 @@ ErrorCode PosixFileSystem::setNormalAttributes(std::u16string_view path) {
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::open(std::u16string_view path, OpenMode mode, ErrorCode& error) {
-    const int flags = mode == OpenMode::read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
+    int flags = O_RDONLY;
+    if (mode == OpenMode::writeTruncate) flags = O_WRONLY | O_CREAT | O_TRUNC;
+    if (mode == OpenMode::append) flags = O_WRONLY | O_CREAT | O_APPEND;
     const int fd = ::open(nativePath(path).c_str(), flags | O_CLOEXEC, 0644);
     if (fd < 0) {
         error = codeForPath(errno, path);

@@ -52,6 +52,13 @@ public:
 
     ErrorCode flush() override { return resultOf(FlushFileBuffers(handle_)); }
 
+    ErrorCode size(std::uint64_t& bytes) override {
+        LARGE_INTEGER length{};
+        if (!GetFileSizeEx(handle_, &length)) return GetLastError();
+        bytes = static_cast<std::uint64_t>(length.QuadPart);
+        return errorSuccess;
+    }
+
 private:
     static constexpr std::size_t maxChunk = std::numeric_limits<DWORD>::max() / 2;
     HANDLE handle_;
@@ -96,12 +103,22 @@ ErrorCode Win32FileSystem::setNormalAttributes(std::u16string_view path) {
 
 std::unique_ptr<FileHandle> Win32FileSystem::open(std::u16string_view path, OpenMode mode, ErrorCode& error) {
     const std::wstring name = toWide(path);
-    const HANDLE handle =
-        mode == OpenMode::read
-            ? CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr)
-            : CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                          nullptr);
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    switch (mode) {
+        case OpenMode::read:
+            handle = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+            break;
+        case OpenMode::writeTruncate:
+            handle = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+            break;
+        case OpenMode::append:
+            // Append-only access makes every write land at the end, as a runtime "ab" stream does.
+            handle = CreateFileW(name.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE, FILE_SHARE_READ,
+                                 nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+            break;
+    }
     if (handle == INVALID_HANDLE_VALUE) {
         error = GetLastError();
         return nullptr;
