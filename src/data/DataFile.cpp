@@ -76,15 +76,6 @@ std::unique_ptr<FileHandle> openRepairing(FileSystem& fs, std::u16string_view pa
     return file;
 }
 
-std::u16string systemTextFor(FileSystem& fs, ErrorCode code) {
-    std::u16string text = fs.systemMessage(code);
-    if (text.size() > 255) text.resize(255);
-    const auto first = text.find_first_not_of(u"\r\n");
-    if (first == std::u16string::npos) return {};
-    const auto last = text.find_last_not_of(u"\r\n");
-    return text.substr(first, last - first + 1);
-}
-
 std::u16string failureText(FileSystem& fs, const std::u16string& deniedAdmin, const std::u16string& deniedOther,
                            const std::u16string& busy, const std::u16string& other, ErrorCode code,
                            std::u16string_view path) {
@@ -94,6 +85,15 @@ std::u16string failureText(FileSystem& fs, const std::u16string& deniedAdmin, co
 }
 
 }  // namespace
+
+std::u16string systemTextFor(FileSystem& fs, ErrorCode code) {
+    std::u16string text = fs.systemMessage(code);
+    if (text.size() > 255) text.resize(255);
+    const auto first = text.find_first_not_of(u"\r\n");
+    if (first == std::u16string::npos) return {};
+    const auto last = text.find_last_not_of(u"\r\n");
+    return text.substr(first, last - first + 1);
+}
 
 std::unique_ptr<FileHandle> openForRead(FileSystem& fs, std::u16string_view path, ErrorCode& error) {
     bool folderRepaired = false;

@@ -88,6 +88,9 @@ struct SaveResult {
 SaveResult saveDataFile(const DataFolder& folder, std::u16string_view path, const DataFileTexts& texts,
                         Prompt* owner, bool* readFailed, const std::vector<std::uint8_t>& payload);
 
+// The system's text for a code as messages quote it: at most 255 units, line breaks trimmed at both ends.
+std::u16string systemTextFor(FileSystem& fs, ErrorCode code);
+
 // The message for a failure code, chosen as every data file chooses it.
 std::u16string readFailureText(FileSystem& fs, const ReadTexts& texts, ReadFailure failure, ErrorCode code,
                                std::u16string_view path);
