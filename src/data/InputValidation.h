@@ -11,6 +11,11 @@
 std::optional<int> validateInteger(std::u16string_view text, std::optional<int> low = std::nullopt,
                                    std::optional<int> high = std::nullopt);
 
+// The trimmed text must read back exactly as the number printed with `decimals` decimals
+// (so "1", "1.5" and "1.25" pass with two decimals; "1.234", ".5", "1e2" and "01" do not)
+// and lie within the bounds.
+std::optional<double> validateDecimal(std::u16string_view text, int decimals, double low, double high);
+
 // The first check that failed: its message, its icon and the field that gets the focus
 // (with its whole text selected). Field numbers are the dialog's own.
 struct InputFailure {
