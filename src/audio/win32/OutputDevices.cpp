@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "audio/AudioPlayer.h"
+#include "audio/win32/DirectShowIds.h"
 #include "data/win32/WideText.h"
 
 using Microsoft::WRL::ComPtr;
@@ -73,7 +74,7 @@ OutputDeviceList listOutputDevices() {
 ComPtr<IBaseFilter> createAudioRenderer(std::u16string_view name) {
     ComPtr<IBaseFilter> renderer;
     if (sameTextIgnoringCase(name, nullDeviceName)) {
-        CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&renderer));
+        CoCreateInstance(nullRendererClassId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&renderer));
         return renderer;
     }
     const bool wantsDefault = sameTextIgnoringCase(name, defaultDeviceName);
