@@ -163,10 +163,6 @@ bool DirectShowPlayer::drainEvents(AudioEvent& acted) {
     return found;
 }
 
-std::vector<std::u16string> DirectShowPlayer::filterNames() const {
-    return graph_ ? graph_->filterNames() : std::vector<std::u16string>{};
-}
-
 std::unique_ptr<AudioPlayer> DirectShowPlayerFactory::create() {
     return std::make_unique<DirectShowPlayer>(notifyWindow_, config_);
 }

@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "audio/AudioPlayer.h"
 #include "audio/win32/PlayerGraph.h"
@@ -32,8 +31,8 @@ public:
     const std::u16string& path() const override { return path_; }
     bool drainEvents(AudioEvent& acted) override;
 
-    // The names of the filters in the open graph, for diagnosis.
-    std::vector<std::u16string> filterNames() const;
+    // The open graph, none when closed; for diagnosis.
+    IGraphBuilder* graph() const { return graph_ ? graph_->builder.Get() : nullptr; }
 
 private:
     AudioResult openToolsPath(std::u16string_view path, std::uintptr_t notifyParam, std::u16string_view deviceName);

@@ -2,10 +2,9 @@
 
 #include <uuids.h>
 
-#include "audio/win32/DirectShowIds.h"
-#include "data/win32/WideText.h"
+#include <initializer_list>
 
-using Microsoft::WRL::ComPtr;
+#include "audio/win32/DirectShowIds.h"
 
 HRESULT PlayerGraph::create() {
     HRESULT result = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC, IID_PPV_ARGS(&builder));
@@ -17,8 +16,8 @@ HRESULT PlayerGraph::create() {
 
 void PlayerGraph::release() {
     if (builder) {
-        for (const ComPtr<IBaseFilter>* filter : {&source, &asfReader, &wmaDecoder, &renderer}) {
-            if (*filter) builder->RemoveFilter(filter->Get());
+        for (IBaseFilter* filter : {source.Get(), asfReader.Get(), wmaDecoder.Get(), renderer.Get()}) {
+            if (filter) builder->RemoveFilter(filter);
         }
     }
     audio.Reset();
@@ -30,17 +29,4 @@ void PlayerGraph::release() {
     wmaDecoder.Reset();
     renderer.Reset();
     builder.Reset();
-}
-
-std::vector<std::u16string> PlayerGraph::filterNames() const {
-    std::vector<std::u16string> names;
-    ComPtr<IEnumFilters> filters;
-    if (!builder || FAILED(builder->EnumFilters(&filters)) || !filters) return names;
-    for (ComPtr<IBaseFilter> filter; filters->Next(1, filter.ReleaseAndGetAddressOf(), nullptr) == S_OK;) {
-        FILTER_INFO info{};
-        if (FAILED(filter->QueryFilterInfo(&info))) continue;
-        if (info.pGraph) info.pGraph->Release();
-        names.push_back(fromWide(info.achName));
-    }
-    return names;
 }

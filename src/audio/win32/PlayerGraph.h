@@ -7,9 +7,6 @@
 #include <strmif.h>
 #include <wrl/client.h>
 
-#include <string>
-#include <vector>
-
 struct PlayerGraph {
     Microsoft::WRL::ComPtr<IGraphBuilder> builder;
     Microsoft::WRL::ComPtr<IMediaControl> control;
@@ -29,5 +26,4 @@ struct PlayerGraph {
     // The filter graph object with its control, event and seeking interfaces.
     HRESULT create();
     void release();
-    std::vector<std::u16string> filterNames() const;
 };
