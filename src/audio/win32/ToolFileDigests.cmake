@@ -1,6 +1,7 @@
 # Writes the C++ table of the tools folder's files and their MD5 digests:
-#   cmake -DEXE_DIR=<program folder> -DFILES=<relative paths, ';'-separated> -DOUTPUT=<file.cpp> -P ToolFileDigests.cmake
+#   cmake -DEXE_DIR=<program folder> -DFILES=<relative paths, comma-separated> -DOUTPUT=<file.cpp> -P ToolFileDigests.cmake
 set(entries "")
+string(REPLACE "," ";" FILES "${FILES}")
 foreach(relative IN LISTS FILES)
   if(NOT EXISTS "${EXE_DIR}/${relative}")
     message(FATAL_ERROR "tool file ${EXE_DIR}/${relative} has not been built")
