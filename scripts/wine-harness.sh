@@ -5,7 +5,8 @@
 # default sound output (Wine then lists "Default DirectSound Device"), Xvfb on a free display,
 # the zh_CN.UTF-8 locale (Chinese text and arguments), Wine booted once. Everything it started
 # (its wineserver, Xvfb) is ended on exit, by prefix and by pid.
-# LVTX_WINE_KEEP=1 keeps the temp folder for inspection.
+# LVTX_WINE_KEEP=1 keeps the temp folder for inspection; LVTX_NO_SOUND=1 leaves out the null
+# device, so that Wine has no sound device at all.
 set -u
 
 wine_dir=/usr/lib/wine
@@ -28,10 +29,12 @@ export HOME="$root/home" WINEPREFIX="$root/prefix" WINEARCH=win64
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG="${WINEDEBUG:--all}"
 mkdir -p "$HOME"
-cat >"$HOME/.asoundrc" <<'ASOUND'
+if [ "${LVTX_NO_SOUND:-0}" != 1 ]; then
+    cat >"$HOME/.asoundrc" <<'ASOUND'
 pcm.!default { type plug slave.pcm "nullout" }
 pcm.nullout { type null }
 ASOUND
+fi
 
 # Xvfb chooses a free display itself and reports it.
 Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$root/display" >/dev/null 2>&1 </dev/null &
