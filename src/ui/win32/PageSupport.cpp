@@ -1,0 +1,32 @@
+#include "ui/win32/PageSupport.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "shell/AppState.h"
+
+HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure) {
+    // The links and lists of the templates need their classes before the dialog is made.
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_LINK_CLASS};
+    InitCommonControlsEx(&classes);
+    HWND page = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), mainWindow, procedure, 0);
+    if (page == nullptr) return nullptr;
+    const int length = GetWindowTextLengthW(mainWindow);
+    if (length > 0) {
+        std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
+        GetWindowTextW(mainWindow, title.data(), length + 1);
+        SetWindowTextW(page, title.c_str());
+    }
+    return page;
+}
+
+Win32FileSystem& pageFileSystem() {
+    static Win32FileSystem fs;
+    return fs;
+}
+
+DataFolder appDataFolder() {
+    const AppPaths& paths = appState().paths;
+    return DataFolder{pageFileSystem(), paths.shellFolder, paths.dataDir};
+}

@@ -1,0 +1,23 @@
+#pragma once
+// What the pages share: their creation as modeless children of the main window, the data
+// folder on the Win32 file system, and brushes with a single owner.
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+#include "data/DataFile.h"
+#include "data/win32/Win32FileSystem.h"
+
+// Creates the dialog `templateId` as a child of `mainWindow` and gives it the main window's
+// title, so that its message boxes carry that title. Null when the template cannot be made.
+HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure);
+
+Win32FileSystem& pageFileSystem();
+// DataDir and the folder above it, as AppState's paths name them.
+DataFolder appDataFolder();
+
+struct BrushDeleter {
+    void operator()(HBRUSH brush) const { DeleteObject(brush); }
+};
+using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, BrushDeleter>;
