@@ -1,0 +1,45 @@
+#include <windows.h>
+
+#include "data/HolidaysFile.h"
+#include "data/win32/Win32Prompt.h"
+#include "data/win32/WideText.h"
+#include "shell/AppState.h"
+#include "shell/win32/ShellWindows.h"
+#include "ui/PageTexts.h"
+#include "ui/win32/PageResources.h"
+#include "ui/win32/PageSupport.h"
+#include "ui/win32/Pages.h"
+
+static_assert(IDC_LOAD_HOLIDAYS == cmdLoadHolidays);
+
+namespace {
+
+void loadHolidayData(HWND page) {
+    AppState& app = appState();
+    Win32Prompt prompt(page);
+    loadHolidays(appDataFolder(), app.paths.holidaysFile, &prompt, app.readFailed.holidays, app.holidays,
+                 app.shiftDays);
+    SetDlgItemTextW(page, IDC_HOLIDAY_COUNTS,
+                    toWide(holidayCountsText(app.holidays.size(), app.shiftDays.size())).c_str());
+}
+
+INT_PTR CALLBACK holidayPageProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return TRUE;
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_LOAD_HOLIDAYS) loadHolidayData(window);
+            return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+HWND createHolidayPage(HWND mainWindow) {
+    return createPageDialog(IDD_HOLIDAY_PAGE, mainWindow, holidayPageProc);
+}
