@@ -5,6 +5,7 @@
 #include <strmif.h>
 
 void freeMediaTypeContents(AM_MEDIA_TYPE& type);
+// Replaces what `target` owned: it must hold an owned type or be zeroed.
 HRESULT copyMediaType(AM_MEDIA_TYPE& target, const AM_MEDIA_TYPE& source);
 // A CoTaskMemAlloc'ed copy, as IEnumMediaTypes::Next returns them.
 HRESULT allocateMediaTypeCopy(const AM_MEDIA_TYPE& source, AM_MEDIA_TYPE*& copy);

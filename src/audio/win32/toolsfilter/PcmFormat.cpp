@@ -38,7 +38,8 @@ WAVEFORMATEXTENSIBLE waveFormatOf(const PcmFormat& format) {
         wave.Format.cbSize = sizeof(WAVEFORMATEXTENSIBLE) - sizeof(WAVEFORMATEX);
         wave.Samples.wValidBitsPerSample = 16;
         wave.dwChannelMask = format.channelMask != 0 ? format.channelMask : usualChannelMask(format.channels);
-        wave.SubFormat = KSDATAFORMAT_SUBTYPE_PCM;
+        // KSDATAFORMAT_SUBTYPE_PCM has the same value and no import library.
+        wave.SubFormat = MEDIASUBTYPE_PCM;
     }
     return wave;
 }

@@ -13,7 +13,7 @@ struct PcmFormat {
     bool operator==(const PcmFormat&) const = default;
 };
 
-// WAVEFORMATEX for one or two channels, WAVEFORMATEXTENSIBLE beyond.
+// WAVEFORMATEX for one or two channels, WAVEFORMATEXTENSIBLE beyond. `type` must own nothing.
 HRESULT makeMediaType(const PcmFormat& format, AM_MEDIA_TYPE& type);
 // Whether a type proposed to the pin (fully or partly, GUID_NULL meaning any) describes ours.
 bool matchesMediaType(const PcmFormat& format, const AM_MEDIA_TYPE& proposed);

@@ -2,6 +2,7 @@
 // A file decoded by Media Foundation's source reader into 16-bit PCM, read as a byte stream.
 // Not thread-safe: one thread at a time (the filter hands it between Load, seeks and streaming).
 #include <windows.h>
+#include <mfidl.h>
 #include <mfreadwrite.h>
 #include <strmif.h>
 #include <wrl/client.h>

@@ -1,6 +1,7 @@
 #include "Streamer.h"
 
 #include <algorithm>
+#include <utility>
 
 HRESULT Streamer::start(PcmReader& reader, StreamTarget target, REFERENCE_TIME start, StreamProgress& progress,
                         StreamErrorSink& errors) {
@@ -14,8 +15,9 @@ HRESULT Streamer::start(PcmReader& reader, StreamTarget target, REFERENCE_TIME s
     quit_ = false;
     thread_ = OwnedHandle(CreateThread(nullptr, 0, &Streamer::threadMain, this, 0, nullptr));
     if (!thread_) {
+        const HRESULT hr = HRESULT_FROM_WIN32(GetLastError());
         target_ = StreamTarget{};
-        return HRESULT_FROM_WIN32(GetLastError());
+        return hr;
     }
     return S_OK;
 }
