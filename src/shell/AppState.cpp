@@ -1,0 +1,46 @@
+#include "shell/AppState.h"
+
+#include "data/FileSystem.h"
+#include "data/HolidaysFile.h"
+#include "data/ProgramsFile.h"
+#include "data/Text.h"
+#include "system/SettingsFile.h"
+
+AppPaths makeAppPaths(std::u16string_view exePath, std::u16string_view shellFolder) {
+    AppPaths paths;
+    paths.exePath = std::u16string(exePath);
+    paths.exeDir = std::u16string(parentFolder(exePath));
+    paths.musicDir = joinPath(paths.exeDir, u"music");
+    paths.toolsDir = joinPath(paths.exeDir, u"lvtx_tools");
+    paths.asvPath = joinPath(paths.toolsDir, u"asv.dll");
+    paths.shellFolder = std::u16string(shellFolder);
+    paths.dataDir = joinPath(paths.shellFolder, u"lvtx.10");
+    paths.programsFile = joinPath(paths.dataDir, programsFileName);
+    paths.instantFile = joinPath(paths.dataDir, u"立即播t");
+    paths.holidaysFile = joinPath(paths.dataDir, holidaysFileName);
+    paths.settingsFile = joinPath(paths.dataDir, settingsFileName);
+    paths.logFile = joinPath(paths.dataDir, u"日志t.txt");
+    return paths;
+}
+
+std::u16string fallbackShellFolder(char16_t systemDrive, std::u16string_view userName, int osMajor) {
+    const std::u16string drive(1, systemDrive);
+    if (osMajor > 5) return formatText(u"%s:\\Users\\%s\\AppData\\Roaming", {drive, userName});
+    return formatText(u"%s:\\Documents and Settings\\%s\\Application Data", {drive, userName});
+}
+
+StartFlags parseCommandLine(std::u16string_view commandLine) {
+    const auto first = commandLine.find_first_not_of(u' ');
+    const auto last = commandLine.find_last_not_of(u' ');
+    const std::u16string_view trimmed =
+        first == std::u16string_view::npos ? std::u16string_view() : commandLine.substr(first, last - first + 1);
+    if (trimmed == u"1") return {true, false};
+    if (trimmed == u"2") return {false, true};
+    if (trimmed == u"3") return {true, true};
+    return {};
+}
+
+AppState& appState() {
+    static AppState state;
+    return state;
+}
