@@ -1,0 +1,40 @@
+#include "shell/win32/EmbeddedFont.h"
+
+#include <memory>
+
+#include "shell/win32/ShellResources.h"
+
+namespace {
+
+std::unique_ptr<Gdiplus::PrivateFontCollection> privateFonts;
+HANDLE gdiFonts[2] = {};
+
+}  // namespace
+
+void registerEmbeddedFont(HINSTANCE instance) {
+    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_EMBEDDED_FONT), L"Binary");
+    if (found == nullptr) return;
+    const DWORD size = SizeofResource(instance, found);
+    const HGLOBAL loaded = LoadResource(instance, found);
+    void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr || size == 0) return;
+    // The resource stays mapped for the life of the module, as both registrations require.
+    privateFonts = std::make_unique<Gdiplus::PrivateFontCollection>();
+    privateFonts->AddMemoryFont(bytes, static_cast<INT>(size));
+    for (HANDLE& handle : gdiFonts) {
+        DWORD count = 0;
+        handle = AddFontMemResourceEx(bytes, size, nullptr, &count);
+    }
+}
+
+Gdiplus::FontCollection* embeddedFonts() {
+    return privateFonts.get();
+}
+
+void releaseEmbeddedFont() {
+    privateFonts.reset();
+    for (HANDLE& handle : gdiFonts) {
+        if (handle != nullptr) RemoveFontMemResourceEx(handle);
+        handle = nullptr;
+    }
+}

@@ -1,0 +1,53 @@
+#include "shell/win32/SingleInstance.h"
+
+#include "data/Text.h"
+#include "data/win32/WideText.h"
+#include "shell/win32/ShellWindows.h"
+
+namespace {
+
+struct TitleSearch {
+    std::u16string_view prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK matchTitle(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TitleSearch*>(param);
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (startsWithNoCase(fromWide(title), search->prefix)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool claimSingleInstance() {
+    // Owned by the process for its whole life: Windows closes it at exit, and a second copy
+    // must keep seeing it until then.
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"TolvarBroadcastingMutex");
+    return !(mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+HWND findWindowByTitlePrefix(std::u16string_view prefix) {
+    TitleSearch search{prefix};
+    EnumWindows(matchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void warnAndActivateFirstCopy() {
+    MessageBoxW(nullptr, L"岚铃校园定时广播系统：\n软件已在运行，不要重复打开          \n ", L"岚铃校园定时广播系统",
+                MB_OK | MB_TOPMOST | MB_SETFOREGROUND | MB_ICONWARNING);
+    const HWND first = findWindowByTitlePrefix(u"岚铃校园定时广播系统 ");
+    if (first == nullptr) return;
+    if (IsWindowVisible(first)) {
+        if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
+        SetForegroundWindow(first);
+    } else {
+        // Hidden in the notification area: the same call-back as a left click on its icon.
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(first, WM_TRAY_CALLBACK, 0, WM_LBUTTONDOWN, SMTO_ABORTIFHUNG, 10000, &result);
+    }
+}

@@ -1,0 +1,89 @@
+#include "shell/win32/StartUp.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "audio/win32/AudioSystemCheck.h"
+#include "audio/win32/ToolFiles.h"
+#include "audio/win32/WarmUp.h"
+#include "data/DataFile.h"
+#include "data/win32/Win32FileSystem.h"
+#include "shell/win32/EmbeddedFont.h"
+#include "shell/win32/LocalHelp.h"
+#include "shell/win32/MainWindow.h"
+#include "shell/win32/ShellTexts.h"
+#include "shell/win32/ShellWindows.h"
+#include "shell/win32/Shutdown.h"
+#include "ui/win32/Pages.h"
+
+namespace {
+
+constexpr wchar_t audioSystemMessage[] =
+    L"系统环境有问题\n( 无法播放音频 )\n\n解决方法：\n1. 修复工具 - 官网>帮助>DirectX修复工具\n"
+    L"2. 专家在线 - 官网>联系我们>QQ/微信 …\n\n点确定打开官网：\n";
+constexpr wchar_t toolFilesMessage[] =
+    L"文件缺失或损坏\n\n可从官网下载软件重装 (10.x版)\n提示：重装软件不会丢失数据 !\n\n点确定打开官网：\n";
+
+// A failed check: its message ending in the local help page, that page, then the exit.
+bool failStartUp(const wchar_t* message) {
+    const HWND main = shellWindows().mainWindow;
+    MessageBoxW(main, (message + localHelpPath()).c_str(), shellTexts().title, MB_OK | MB_ICONERROR);
+    openLocalHelp(main);
+    shutdownApp(false);
+    return false;
+}
+
+// The click on a page's hidden "loadData" button.
+void sendLoadCommand(int page, WORD command) {
+    const HWND target = shellWindows().pages[page];
+    SendMessageW(target, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(target, command)));
+}
+
+void showFirstTime(HWND main) {
+    ShellWindows& windows = shellWindows();
+    SetFocus(GetDlgItem(windows.pages[timedPlayPage], nowPlayingListId));
+    // In front once at start, then an ordinary window again.
+    SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowWindow(main, SW_SHOWMAXIMIZED);
+    SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    const HWND troubleshooting = windows.pages[troubleshootingPage];
+    RECT page{};
+    GetClientRect(troubleshooting, &page);
+    SendMessageW(troubleshooting, WM_SIZE, SIZE_RESTORED, MAKELPARAM(page.right, page.bottom));
+    RedrawWindow(troubleshooting, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+bool createMainWindow(const StartFlags& flags) {
+    const ShellWindows& windows = shellWindows();
+    const AppPaths& paths = appState().paths;
+    registerEmbeddedFont(windows.instance);
+    const HWND main = createMainFrame();
+    if (main == nullptr) {
+        MessageBoxW(nullptr, L"软件界面创建失败，请重装软件。", shellTexts().title, MB_OK | MB_ICONERROR);
+        releaseEmbeddedFont();
+        return false;
+    }
+    showFirstTime(main);
+    if (flags.startHidden) {
+        SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(cmdHideToTray, BN_CLICKED), 0);
+    }
+    if (flags.lockAtStart) LockWorkStation();
+    SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
+    warmUpDevice(u"Default DirectSound Device", main, toolsConfigFor(paths.exeDir));
+    Win32FileSystem fs;
+    ensureDataFolder(fs, paths.shellFolder, paths.dataDir);
+    logAppEvent(localNow(), u"软件启动");
+    if (!checkAudioSystem()) return failStartUp(audioSystemMessage);
+    if (!checkToolFiles(paths.exeDir).empty()) return failStartUp(toolFilesMessage);
+    // Holidays and settings first: the settings choose the device and the ducking before any
+    // program can start, and the holidays are in place before the first scheduler tick.
+    sendLoadCommand(holidayPage, cmdLoadHolidays);
+    sendLoadCommand(settingsPage, cmdLoadSettings);
+    sendLoadCommand(timedPlayPage, cmdLoadPrograms);
+    sendLoadCommand(instantPage, cmdLoadInstant);
+    return true;
+}

@@ -1,0 +1,43 @@
+#include "shell/win32/UiLoop.h"
+
+#include <windows.h>
+
+#include <float.h>
+
+#include "shell/win32/CrashHandler.h"
+#include "shell/win32/ShellResources.h"
+#include "shell/win32/ShellWindows.h"
+#include "shell/win32/StartUp.h"
+
+namespace {
+
+// Up and Down move the selected program only while the timed-play page's program list has the
+// focus; everywhere else they are ordinary keys.
+bool translateMoveKeys(HACCEL accelerators, MSG& message) {
+    const HWND timedPlay = shellWindows().pages[timedPlayPage];
+    if (appState().currentPage != timedPlayPage || GetFocus() != GetDlgItem(timedPlay, programListId)) return false;
+    return TranslateAcceleratorW(timedPlay, accelerators, &message) != 0;
+}
+
+}  // namespace
+
+void runUiLoop(const StartFlags& flags) {
+    // A division by zero must fault, so that it reaches the crash handler instead of going on
+    // with an infinity; every other floating-point exception stays masked.
+    unsigned int control = 0;
+    _controlfp_s(&control, _MCW_EM & ~_EM_ZERODIVIDE, _MCW_EM);
+    installCrashHandler();
+    if (!createMainWindow(flags)) return;
+
+    const HACCEL accelerators = LoadAcceleratorsW(shellWindows().instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // The move keys come first: the program list claims the arrows, so the dialog manager
+        // would hand them to the list view and the accelerators would never see them.
+        if (translateMoveKeys(accelerators, message)) continue;
+        const HWND page = shellWindows().pages[appState().currentPage];
+        if (page != nullptr && IsDialogMessageW(page, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
