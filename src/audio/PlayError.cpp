@@ -22,6 +22,9 @@ std::u16string formatProgress(std::int32_t totalSeconds, std::int32_t elapsedSec
     const auto minSec = [](std::int64_t seconds) {
         return formatNumber(seconds / 60, 2) + u":" + formatNumber(seconds % 60, 2);
     };
-    const std::int64_t elapsed = std::llabs(elapsedSeconds);
-    return (elapsedSeconds < 0 ? u"-" : u"") + minSec(elapsed) + u" / " + minSec(totalSeconds);
+    std::u16string text = elapsedSeconds < 0 ? u"-" : u"";
+    text += minSec(std::llabs(elapsedSeconds));
+    text += u" / ";
+    text += minSec(totalSeconds);
+    return text;
 }
