@@ -26,6 +26,11 @@ Win32FileSystem& pageFileSystem() {
     return fs;
 }
 
+bool isNetworkDrive(char16_t drive) {
+    const wchar_t root[] = {static_cast<wchar_t>(drive), L':', L'\\', L'\0'};
+    return GetDriveTypeW(root) == DRIVE_REMOTE;
+}
+
 DataFolder appDataFolder() {
     const AppPaths& paths = appState().paths;
     return DataFolder{pageFileSystem(), paths.shellFolder, paths.dataDir};

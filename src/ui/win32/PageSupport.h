@@ -14,6 +14,8 @@
 HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure);
 
 Win32FileSystem& pageFileSystem();
+// Whether a drive letter names a network drive (audio is never read from the network).
+bool isNetworkDrive(char16_t drive);
 // DataDir and the folder above it, as AppState's paths name them.
 DataFolder appDataFolder();
 

@@ -1,0 +1,65 @@
+// "批量生成 开始时间": every step from one time to another.
+#include <windows.h>
+
+#include <variant>
+
+#include "shell/win32/ShellWindows.h"
+#include "ui/StartTimeList.h"
+#include "ui/win32/DialogSupport.h"
+#include "ui/win32/EditorResources.h"
+#include "ui/win32/WhenDialogs.h"
+
+static_assert(IDC_BATCH_INTERVAL == startTimeEditField);
+
+namespace {
+
+constexpr wchar_t timeFormat[] = L"HH:mm:ss";
+
+void confirm(HWND dialog, std::vector<TimeOfDay>& generated) {
+    const DateTime from = pickerValue(dialog, IDC_BATCH_FROM);
+    DateTime to = pickerValue(dialog, IDC_BATCH_TO);
+    // Both carry the date they were opened with; the walk stays within that day.
+    to.year = from.year;
+    to.month = from.month;
+    to.day = from.day;
+    to.dayOfWeek = from.dayOfWeek;
+    auto times = generateStartTimes(from, to, controlText(dialog, IDC_BATCH_INTERVAL));
+    if (const auto* failure = std::get_if<InputFailure>(&times)) {
+        showInputFailure(dialog, *failure);
+        return;
+    }
+    const auto& list = std::get<std::vector<TimeOfDay>>(times);
+    generated.insert(generated.end(), list.begin(), list.end());
+    EndDialog(dialog, IDOK);
+}
+
+INT_PTR CALLBACK batchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            keepDialogState(dialog, lParam);
+            const DateTime now = localNow();
+            for (const int id : {IDC_BATCH_FROM, IDC_BATCH_TO}) {
+                setPickerFormat(dialog, id, timeFormat);
+                setPickerValue(dialog, id, now);
+            }
+            return TRUE;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                confirm(dialog, dialogState<std::vector<TimeOfDay>>(dialog));
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, IDCANCEL);
+                return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+int generateStartTimes(HWND owner, std::vector<TimeOfDay>& generated) {
+    return runDialog(owner, IDD_BATCH_START_TIMES, batchProc, &generated) == IDOK ? IDOK : IDCANCEL;
+}

@@ -1,0 +1,74 @@
+// "日期范围": the first and last date and hour a program may play.
+#include <windows.h>
+
+#include <variant>
+
+#include "data/Text.h"
+#include "shell/win32/ShellWindows.h"
+#include "ui/win32/DialogSupport.h"
+#include "ui/win32/EditorResources.h"
+#include "ui/win32/WhenDialogs.h"
+
+namespace {
+
+constexpr wchar_t dateFormat[] = L"yyyy-MM-dd";
+
+void setPickerDate(HWND dialog, int id, int year, int month, int day) {
+    DateTime date = localNow();
+    date.year = static_cast<std::uint16_t>(year);
+    date.month = static_cast<std::uint16_t>(month);
+    date.day = static_cast<std::uint16_t>(day);
+    date.dayOfWeek = 0;  // the picker works it out
+    setPickerValue(dialog, id, date);
+}
+
+void initialise(HWND dialog, const DateHourRange& range) {
+    setPickerFormat(dialog, IDC_RANGE_FROM, dateFormat);
+    setPickerFormat(dialog, IDC_RANGE_TO, dateFormat);
+    setPickerDate(dialog, IDC_RANGE_FROM, range.startYear, range.startMonth, range.startDay);
+    setPickerDate(dialog, IDC_RANGE_TO, range.endYear, range.endMonth, range.endDay);
+    setControlText(dialog, IDC_RANGE_FROM_HOUR, formatNumber(range.startHour));
+    setControlText(dialog, IDC_RANGE_TO_HOUR, formatNumber(range.endHour));
+}
+
+void confirm(HWND dialog, DateHourRange& range) {
+    const DateTime from = pickerValue(dialog, IDC_RANGE_FROM);
+    const DateTime to = pickerValue(dialog, IDC_RANGE_TO);
+    const auto checked = checkDateRangeInput(from.year, from.month, from.day, controlText(dialog, IDC_RANGE_FROM_HOUR),
+                                             to.year, to.month, to.day, controlText(dialog, IDC_RANGE_TO_HOUR));
+    if (const auto* failure = std::get_if<InputFailure>(&checked)) {
+        showInputFailure(dialog, *failure);
+        return;
+    }
+    range = std::get<DateHourRange>(checked);
+    EndDialog(dialog, IDOK);
+}
+
+INT_PTR CALLBACK dateRangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            keepDialogState(dialog, lParam);
+            initialise(dialog, *reinterpret_cast<const DateHourRange*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                confirm(dialog, dialogState<DateHourRange>(dialog));
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, IDCANCEL);
+                return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+int editDateRange(HWND owner, DateHourRange& range) {
+    DateHourRange working = range;
+    if (runDialog(owner, IDD_DATE_RANGE, dateRangeProc, &working) != IDOK) return IDCANCEL;
+    range = working;
+    return IDOK;
+}

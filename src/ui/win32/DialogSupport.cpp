@@ -1,0 +1,116 @@
+#include "ui/win32/DialogSupport.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "data/win32/Win32Prompt.h"
+#include "data/win32/WideText.h"
+#include "shell/win32/ShellWindows.h"
+
+namespace {
+
+UINT iconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::information:
+            return MB_ICONINFORMATION;
+        case MessageIcon::warning:
+            return MB_ICONWARNING;
+        case MessageIcon::error:
+            break;
+    }
+    return MB_ICONERROR;
+}
+
+std::wstring appCaption() {
+    const HWND main = shellWindows().mainWindow;
+    const int length = main != nullptr ? GetWindowTextLengthW(main) : 0;
+    if (length <= 0) return toWide(productTitle);
+    std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
+    title.resize(static_cast<std::size_t>(GetWindowTextW(main, title.data(), length + 1)));
+    return title;
+}
+
+int appMessageBox(HWND owner, std::u16string_view text, UINT style) {
+    return MessageBoxW(owner, toWide(text).c_str(), appCaption().c_str(), style);
+}
+
+}  // namespace
+
+INT_PTR runDialog(HWND owner, int templateId, DLGPROC procedure, void* state) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner, procedure,
+                           reinterpret_cast<LPARAM>(state));
+}
+
+void keepDialogState(HWND dialog, LPARAM state) {
+    SetWindowLongPtrW(dialog, DWLP_USER, state);
+}
+
+std::u16string controlText(HWND dialog, int id) {
+    const HWND control = GetDlgItem(dialog, id);
+    const int length = GetWindowTextLengthW(control);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+    return fromWide(text);
+}
+
+void setControlText(HWND dialog, int id, std::u16string_view text) {
+    SetDlgItemTextW(dialog, id, toWide(text).c_str());
+}
+
+void enableControls(HWND dialog, std::initializer_list<int> ids, bool enable) {
+    for (const int id : ids) EnableWindow(GetDlgItem(dialog, id), enable ? TRUE : FALSE);
+}
+
+bool isChecked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void setChecked(HWND dialog, int id, bool checked) {
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void focusAndSelect(HWND dialog, int id) {
+    const HWND control = GetDlgItem(dialog, id);
+    if (control == nullptr) return;
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+DateTime pickerValue(HWND dialog, int id) {
+    SYSTEMTIME time{};
+    SendDlgItemMessageW(dialog, id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    DateTime value;
+    static_assert(sizeof value == sizeof time);
+    std::memcpy(&value, &time, sizeof value);
+    value.milliseconds = 0;
+    return value;
+}
+
+void setPickerValue(HWND dialog, int id, const DateTime& value) {
+    SYSTEMTIME time;
+    std::memcpy(&time, &value, sizeof time);
+    SendDlgItemMessageW(dialog, id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+void setPickerFormat(HWND dialog, int id, const wchar_t* format) {
+    SendDlgItemMessageW(dialog, id, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+}
+
+void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon) {
+    appMessageBox(owner, text, MB_OK | iconStyle(icon));
+}
+
+bool askAppQuestion(HWND owner, std::u16string_view text) {
+    return appMessageBox(owner, text, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+bool askAppWarning(HWND owner, std::u16string_view text) {
+    return appMessageBox(owner, text, MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+void showInputFailure(HWND dialog, const InputFailure& failure) {
+    showAppMessage(dialog, failure.text, failure.icon);
+    if (failure.field != 0) focusAndSelect(dialog, failure.field);
+}

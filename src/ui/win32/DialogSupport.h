@@ -1,0 +1,43 @@
+#pragma once
+// What the editing dialogs share: control texts and states, date-time pickers, and message
+// boxes under the application's caption whatever window owns them.
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "data/DateTime.h"
+#include "data/InputValidation.h"
+
+// Runs dialog template `templateId` modally; `state` reaches the procedure as WM_INITDIALOG's
+// lParam and stays in DWLP_USER (read it back with dialogState).
+INT_PTR runDialog(HWND owner, int templateId, DLGPROC procedure, void* state);
+template <typename T>
+T& dialogState(HWND dialog) {
+    return *reinterpret_cast<T*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+// Keeps WM_INITDIALOG's lParam for dialogState.
+void keepDialogState(HWND dialog, LPARAM state);
+
+std::u16string controlText(HWND dialog, int id);
+void setControlText(HWND dialog, int id, std::u16string_view text);
+void enableControls(HWND dialog, std::initializer_list<int> ids, bool enable);
+bool isChecked(HWND dialog, int id);
+void setChecked(HWND dialog, int id, bool checked);
+// The focus into control `id` the way the dialog manager moves it, with all its text selected.
+void focusAndSelect(HWND dialog, int id);
+
+// Hour, minute and second of a picker (its date too, milliseconds 0).
+DateTime pickerValue(HWND dialog, int id);
+void setPickerValue(HWND dialog, int id, const DateTime& value);
+void setPickerFormat(HWND dialog, int id, const wchar_t* format);
+
+// Message boxes with the main window's title as caption.
+void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon);
+// Yes/No with the question icon; true for Yes.
+bool askAppQuestion(HWND owner, std::u16string_view text);
+// Yes/No with the warning icon; true for Yes.
+bool askAppWarning(HWND owner, std::u16string_view text);
+// The failure's message, then the focus into its field (none for field 0).
+void showInputFailure(HWND dialog, const InputFailure& failure);

@@ -1,0 +1,57 @@
+#include "ui/win32/EditorLinkActions.h"
+
+#include <shellapi.h>
+
+#include "data/win32/WideText.h"
+#include "shell/AppState.h"
+#include "ui/EditorLinks.h"
+#include "ui/win32/DialogSupport.h"
+#include "ui/win32/EditorResources.h"
+
+namespace {
+
+INT_PTR CALLBACK amplifierProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            setControlText(dialog, IDC_AMPLIFIER_TEXT, amplifierAdvice);
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
+
+// The folder in Explorer; the shell reports a missing folder itself.
+void openSampleFolder(HWND dialog) {
+    const std::u16string& folder = appState().paths.musicDir;
+    showAppMessage(dialog, sampleAudioText(folder), MessageIcon::information);
+    const std::wstring path = toWide(folder);
+    SHELLEXECUTEINFOW open{};
+    open.cbSize = sizeof open;
+    open.hwnd = dialog;
+    open.lpVerb = L"open";
+    open.lpFile = path.c_str();
+    open.nShow = SW_SHOWNORMAL;
+    ShellExecuteExW(&open);
+}
+
+}  // namespace
+
+bool runEditorLink(HWND dialog, int id) {
+    if (id == IDC_AMPLIFIER_LINK) {
+        runDialog(dialog, IDD_AMPLIFIER_POWER, amplifierProc, nullptr);
+        return true;
+    }
+    if (id == IDC_SAMPLE_AUDIO_LINK) {
+        openSampleFolder(dialog);
+        return true;
+    }
+    const std::u16string_view message = editorLinkMessage(id);
+    if (message.empty()) return false;
+    showAppMessage(dialog, message, MessageIcon::information);
+    return true;
+}

@@ -1,0 +1,191 @@
+#include "ui/win32/ProgramEditor.h"
+
+#include <commctrl.h>
+
+#include <variant>
+
+#include "audio/JobTexts.h"
+#include "audio/win32/DurationProbe.h"
+#include "data/Text.h"
+#include "shell/AppState.h"
+#include "ui/ProgramEditorCheck.h"
+#include "ui/StartTimeList.h"
+#include "ui/win32/AudioChoosers.h"
+#include "ui/win32/DialogSupport.h"
+#include "ui/win32/EditorLinkActions.h"
+#include "ui/win32/EditorResources.h"
+#include "ui/win32/PageSupport.h"
+#include "ui/win32/Pages.h"
+#include "ui/win32/WhenDialogs.h"
+
+static_assert(IDC_NAME == nameEdit && IDC_FILE_PATH == filePathEdit && IDC_FOLDER_PATH == folderPathEdit &&
+              IDC_VOLUME == volumeEdit && IDC_START_SUMMARY == startTimesSummary && IDC_SONGS == songsEdit &&
+              IDC_SECONDS == secondsEdit && IDC_DAY_SUMMARY == daysSummary);
+
+namespace {
+
+constexpr int nameLimit = programNameCapacity - 1;
+constexpr int pathLimit = pathCapacity - 1;
+
+struct EditorState {
+    int index;
+    ProgramEditorInput working;  // the start times, days and range; the rest lives in the controls
+    bool loading = true;         // no duration probe while the controls are filled
+};
+
+void setFileMode(HWND dialog, bool fileMode) {
+    CheckRadioButton(dialog, IDC_FILE_MODE, IDC_FOLDER_MODE, fileMode ? IDC_FILE_MODE : IDC_FOLDER_MODE);
+    enableControls(dialog, {IDC_FILE_PATH, IDC_DURATION, IDC_CHOOSE_FILE}, fileMode);
+    enableControls(dialog, {IDC_FOLDER_PATH, IDC_CHOOSE_FOLDER, IDC_SEQUENTIAL, IDC_RANDOM}, !fileMode);
+}
+
+void setCountMode(HWND dialog, bool countMode) {
+    CheckRadioButton(dialog, IDC_SONGS_MODE, IDC_SECONDS_MODE, countMode ? IDC_SONGS_MODE : IDC_SECONDS_MODE);
+    EnableWindow(GetDlgItem(dialog, IDC_SONGS), countMode);
+    EnableWindow(GetDlgItem(dialog, IDC_SECONDS), !countMode);
+}
+
+void showDuration(HWND dialog) {
+    const std::u16string path(trimText(controlText(dialog, IDC_FILE_PATH)));
+    const std::int32_t length = probeDurationMs(path, toolsConfigFor(appState().paths.exeDir));
+    setControlText(dialog, IDC_DURATION, editorDurationText(length));
+}
+
+void showWhen(HWND dialog, const ProgramEditorInput& working) {
+    setControlText(dialog, IDC_START_SUMMARY, editorStartTimeSummary(working.startTimes));
+    setControlText(dialog, IDC_DAY_SUMMARY, daySelectionText(working.days));
+    setControlText(dialog, IDC_RANGE_TEXT, dateRangeText(working.dateRange));
+}
+
+void initialise(HWND dialog, EditorState& state) {
+    const ProgramEditorInput& input = state.working;
+    SendDlgItemMessageW(dialog, IDC_NAME, EM_LIMITTEXT, nameLimit, 0);
+    SendDlgItemMessageW(dialog, IDC_FILE_PATH, EM_LIMITTEXT, pathLimit, 0);
+    SendDlgItemMessageW(dialog, IDC_FOLDER_PATH, EM_LIMITTEXT, pathLimit, 0);
+    if (state.index >= 0) SetDlgItemTextW(dialog, IDOK, L"修改");
+    setControlText(dialog, IDC_NAME, input.name);
+    setControlText(dialog, IDC_FILE_PATH, input.filePath);
+    setControlText(dialog, IDC_FOLDER_PATH, input.folderPath);
+    setFileMode(dialog, input.fileMode);
+    CheckRadioButton(dialog, IDC_SEQUENTIAL, IDC_RANDOM, input.sequential ? IDC_SEQUENTIAL : IDC_RANDOM);
+    setControlText(dialog, IDC_VOLUME, input.volume);
+    setCountMode(dialog, input.countMode);
+    setControlText(dialog, IDC_SONGS, input.songs);
+    setControlText(dialog, IDC_SECONDS, input.seconds);
+    showWhen(dialog, input);
+    CheckRadioButton(dialog, IDC_ON_TIME, IDC_DELAYABLE, input.delayable ? IDC_DELAYABLE : IDC_ON_TIME);
+    setChecked(dialog, IDC_DISABLED, input.disabled);
+    if (input.filePath.empty()) setControlText(dialog, IDC_DURATION, u"00:00");
+    else showDuration(dialog);
+    state.loading = false;
+}
+
+ProgramEditorInput readControls(HWND dialog, const EditorState& state) {
+    ProgramEditorInput input = state.working;
+    input.name = controlText(dialog, IDC_NAME);
+    input.fileMode = isChecked(dialog, IDC_FILE_MODE);
+    input.filePath = controlText(dialog, IDC_FILE_PATH);
+    input.folderPath = controlText(dialog, IDC_FOLDER_PATH);
+    input.sequential = isChecked(dialog, IDC_SEQUENTIAL);
+    input.volume = controlText(dialog, IDC_VOLUME);
+    input.countMode = isChecked(dialog, IDC_SONGS_MODE);
+    input.songs = controlText(dialog, IDC_SONGS);
+    input.seconds = controlText(dialog, IDC_SECONDS);
+    input.delayable = isChecked(dialog, IDC_DELAYABLE);
+    input.disabled = isChecked(dialog, IDC_DISABLED);
+    return input;
+}
+
+void confirm(HWND dialog, const EditorState& state) {
+    std::vector<ProgramRecord>& programs = appState().programs;
+    const auto checked =
+        checkProgramInput(programs, state.index, readControls(dialog, state), pageFileSystem(), isNetworkDrive);
+    if (const auto* failure = std::get_if<InputFailure>(&checked)) {
+        showInputFailure(dialog, *failure);
+        return;
+    }
+    const ProgramRecord& record = std::get<ProgramRecord>(checked);
+    if (state.index < 0) {
+        programs.push_back(record);
+        EndDialog(dialog, IDOK);
+        return;
+    }
+    const std::u16string oldName(fixedView(programs[static_cast<std::size_t>(state.index)].name));
+    if (isProgramPlaying(oldName)) {
+        const bool renamed = fixedView(record.name) != oldName;
+        if (!askAppWarning(dialog, stopToModifyQuestion(oldName, renamed))) return;
+        stopProgramPlays(oldName, userStopReason);
+    }
+    programs[static_cast<std::size_t>(state.index)] = record;
+    EndDialog(dialog, IDOK);
+}
+
+void choosePath(HWND dialog, bool folder) {
+    const int edit = folder ? IDC_FOLDER_PATH : IDC_FILE_PATH;
+    const std::u16string current(trimText(controlText(dialog, edit)));
+    const auto chosen = folder ? chooseAudioFolder(dialog, current) : chooseAudioFile(dialog, current);
+    if (chosen) setControlText(dialog, edit, *chosen);
+}
+
+bool command(HWND dialog, EditorState& state, int id, int notification) {
+    switch (id) {
+        case IDC_FILE_MODE:
+        case IDC_FOLDER_MODE:
+            setFileMode(dialog, id == IDC_FILE_MODE);
+            return true;
+        case IDC_SONGS_MODE:
+        case IDC_SECONDS_MODE:
+            setCountMode(dialog, id == IDC_SONGS_MODE);
+            return true;
+        case IDC_FILE_PATH:
+            if (notification == EN_CHANGE && !state.loading) showDuration(dialog);
+            return true;
+        case IDC_CHOOSE_FILE:
+        case IDC_CHOOSE_FOLDER:
+            choosePath(dialog, id == IDC_CHOOSE_FOLDER);
+            return true;
+        case IDC_SET_START_TIMES:
+            if (editStartTimes(dialog, state.working.startTimes) == IDOK) showWhen(dialog, state.working);
+            return true;
+        case IDC_CHOOSE_DAYS:
+            if (editDaySelection(dialog, state.working.days) == IDOK) showWhen(dialog, state.working);
+            return true;
+        case IDC_SET_RANGE:
+            if (editDateRange(dialog, state.working.dateRange) == IDOK) showWhen(dialog, state.working);
+            return true;
+        case IDOK:
+            confirm(dialog, state);
+            return true;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return true;
+    }
+    // Links answer their id as a command too, so they can be driven from outside.
+    return runEditorLink(dialog, id);
+}
+
+INT_PTR CALLBACK editorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            keepDialogState(dialog, lParam);
+            initialise(dialog, *reinterpret_cast<EditorState*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            return command(dialog, dialogState<EditorState>(dialog), LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->code != NM_CLICK && header->code != NM_RETURN) return FALSE;
+            return runEditorLink(dialog, static_cast<int>(header->idFrom)) ? TRUE : FALSE;
+        }
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+int editProgram(HWND owner, int index) {
+    const std::vector<ProgramRecord>& programs = appState().programs;
+    const bool modifying = index >= 0 && static_cast<std::size_t>(index) < programs.size();
+    EditorState state{modifying ? index : -1, editorInputFor(modifying ? &programs[static_cast<std::size_t>(index)] : nullptr)};
+    return runDialog(owner, IDD_PROGRAM_EDITOR, editorProc, &state) == IDOK ? IDOK : IDCANCEL;
+}
