@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <memory>
@@ -19,10 +20,13 @@
 #include "shell/AppState.h"
 #include "shell/win32/ShellWindows.h"
 #include "ui/ListColumns.h"
+#include "ui/win32/DialogSupport.h"
+#include "ui/win32/EditorResources.h"
 #include "ui/win32/ListViewText.h"
 #include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
+#include "ui/win32/ProgramCommands.h"
 #include "ui/win32/TimedPlayLists.h"
 
 static_assert(IDC_PROGRAM_LIST == programListId && IDC_NOW_PLAYING_LIST == nowPlayingListId &&
@@ -32,11 +36,6 @@ namespace {
 
 constexpr UINT_PTR schedulerTimerId = 1000;
 constexpr UINT schedulerPeriodMs = 50;
-
-bool isNetworkDrive(char16_t drive) {
-    const wchar_t root[] = {static_cast<wchar_t>(drive), L':', L'\\', L'\0'};
-    return GetDriveTypeW(root) == DRIVE_REMOTE;
-}
 
 DateTime tickTime() {
     DateTime now = localNow();
@@ -104,24 +103,62 @@ public:
         logEvent(logRows_, appDataFolder(), appState().paths.logFile, time, text);
     }
 
+    void stopByName(std::u16string_view name, std::u16string_view reason) {
+        JobServices jobs = services();
+        stopJobsByName(appState().timedPlay, jobs, name, reason);
+    }
+
+    void playNow(const ProgramRecord& program, int amount) {
+        JobServices jobs = services();
+        ::playNow(program, amount, appState().timedPlay, jobs, localNow());
+    }
+
     void command(int id) {
         switch (id) {
             case IDC_LOAD_PROGRAMS:
                 load();
                 break;
             case IDC_STOP_PLAY_LINK:
+            case IDM_STOP_PLAYS:
                 stopSelectedPlays();
                 break;
             case IDC_MORE_LOG_LINK:
                 prompt_.showMessage(u"更多日志 - 点确定后打开日志文件", MessageIcon::information);
-                openLogFileInEditor(window_, prompt_, pageFileSystem(), appState().paths.logFile);
+                openLogFile();
+                break;
+            case IDM_OPEN_LOG:
+                openLogFile();
                 break;
             case IDC_TROUBLE_LINK:
                 prompt_.showMessage(u"参看： 主界面左侧 > 异常解答", MessageIcon::information);
                 break;
+            case IDC_EDIT_PROGRAMS_LINK:
+                showEditMenu();
+                break;
+            case IDOK:
+                // Enter: the dialog manager turns it into IDOK wherever the focus is.
+                if (GetFocus() == programList_ && !selectedListRows(programList_).empty()) {
+                    runProgramCommand(window_, IDM_PLAY_NOW);
+                }
+                break;
             default:
+                runProgramCommand(window_, id);
                 break;
         }
+    }
+
+    // The program list's double click modifies the row under the mouse.
+    void activateRow(int row) {
+        if (row >= 0) runProgramCommand(window_, IDM_MODIFY_PROGRAM);
+    }
+
+    void showContextMenu(HWND list, POINT screen) {
+        if (screen.x == -1 && screen.y == -1) {
+            // From the keyboard: at the list's corner.
+            screen = POINT{0, 0};
+            ClientToScreen(list, &screen);
+        }
+        showListMenu(window_, GetDlgCtrlID(list), screen);
     }
 
     void showMultiSelectHint() {
@@ -136,7 +173,7 @@ public:
             int share;      // tenths of the height left for the lists
         };
         static constexpr Section sections[] = {
-            {{IDC_PROGRAMS_LABEL, 0, 0}, IDC_PROGRAM_LIST, 5},
+            {{IDC_PROGRAMS_LABEL, IDC_EDIT_PROGRAMS_LINK, 0}, IDC_PROGRAM_LIST, 5},
             {{IDC_NOW_PLAYING_LABEL, IDC_STOP_PLAY_LINK, IDC_TROUBLE_LINK}, IDC_NOW_PLAYING_LIST, 2},
             {{IDC_LOG_LABEL, IDC_MORE_LOG_LINK, 0}, IDC_LOG_LIST, 3},
         };
@@ -189,6 +226,17 @@ private:
         };
     }
 
+    void openLogFile() {
+        openLogFileInEditor(window_, prompt_, pageFileSystem(), appState().paths.logFile);
+    }
+
+    void showEditMenu() {
+        prompt_.showMessage(u"编辑节目：\n{节目单} 列表框中点鼠标右键", MessageIcon::information);
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        showListMenu(window_, IDC_PROGRAM_LIST, cursor);
+    }
+
     void stopSelectedPlays() {
         const std::vector<int> rows = selectedListRows(nowPlayingList_);
         if (rows.empty()) {
@@ -214,7 +262,13 @@ private:
 std::unique_ptr<TimedPlayPage> thePage;
 
 bool isLink(UINT_PTR id) {
-    return id == IDC_STOP_PLAY_LINK || id == IDC_MORE_LOG_LINK || id == IDC_TROUBLE_LINK;
+    return id == IDC_STOP_PLAY_LINK || id == IDC_MORE_LOG_LINK || id == IDC_TROUBLE_LINK ||
+           id == IDC_EDIT_PROGRAMS_LINK;
+}
+
+bool hasContextMenu(HWND page, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    return GetParent(control) == page && (id == IDC_PROGRAM_LIST || id == IDC_NOW_PLAYING_LIST || id == IDC_LOG_LIST);
 }
 
 INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -243,10 +297,20 @@ INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPA
             // Links answer their id as a command too, so they can be driven from outside.
             thePage->command(LOWORD(wParam));
             return TRUE;
+        case WM_CONTEXTMENU: {
+            const auto control = reinterpret_cast<HWND>(wParam);
+            if (!hasContextMenu(window, control)) return FALSE;
+            thePage->showContextMenu(control, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return TRUE;
+        }
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if ((header->code == NM_CLICK || header->code == NM_RETURN) && isLink(header->idFrom)) {
                 thePage->command(static_cast<int>(header->idFrom));
+                return TRUE;
+            }
+            if (header->code == NM_DBLCLK && header->idFrom == IDC_PROGRAM_LIST) {
+                thePage->activateRow(reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem);
                 return TRUE;
             }
             if (header->code == LVN_BEGINDRAG &&
@@ -273,6 +337,20 @@ void logAppEvent(const DateTime& time, std::u16string_view text) {
     }
     // Before the page exists (or after it is gone) the line still reaches the file.
     appendLogLine(appDataFolder(), appState().paths.logFile, time, text);
+}
+
+bool isProgramPlaying(std::u16string_view name) {
+    const std::vector<PlayJob>& jobs = appState().timedPlay.nowPlaying;
+    return std::any_of(jobs.begin(), jobs.end(),
+                       [&](const PlayJob& job) { return equalsNoCase(fixedView(job.program.name), name); });
+}
+
+void stopProgramPlays(std::u16string_view name, std::u16string_view reason) {
+    if (thePage) thePage->stopByName(name, reason);
+}
+
+void playProgramNow(const ProgramRecord& program, int amount) {
+    if (thePage) thePage->playNow(program, amount);
 }
 
 void fadeTimedPlay(double x) {
