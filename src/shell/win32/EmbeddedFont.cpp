@@ -1,5 +1,8 @@
 #include "shell/win32/EmbeddedFont.h"
 
+#include <objidl.h>  // gdiplus.h needs it under WIN32_LEAN_AND_MEAN
+#include <gdiplus.h>
+
 #include <memory>
 
 #include "shell/win32/ShellResources.h"
@@ -25,10 +28,6 @@ void registerEmbeddedFont(HINSTANCE instance) {
         DWORD count = 0;
         handle = AddFontMemResourceEx(bytes, size, nullptr, &count);
     }
-}
-
-Gdiplus::FontCollection* embeddedFonts() {
-    return privateFonts.get();
 }
 
 void releaseEmbeddedFont() {
