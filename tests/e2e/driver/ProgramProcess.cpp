@@ -1,0 +1,41 @@
+#include "e2e/driver/ProgramProcess.h"
+
+#include <vector>
+
+ProgramProcess::~ProgramProcess() {
+    terminate();
+}
+
+DWORD ProgramProcess::start(const std::wstring& exe, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back(L'\0');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        return GetLastError();
+    }
+    CloseHandle(info.hThread);
+    process_ = UniqueHandle(info.hProcess);
+    id_ = info.dwProcessId;
+    return 0;
+}
+
+bool ProgramProcess::running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> ProgramProcess::waitForExit(DWORD timeoutMs) const {
+    if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
+    return code;
+}
+
+void ProgramProcess::terminate() {
+    if (!running()) return;
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 10000);
+}
