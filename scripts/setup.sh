@@ -12,7 +12,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   sox ffmpeg
   locales fonts-noto-cjk
-  fonts-droid-fallback
+  fonts-droid-fallback fonts-wine
   python3
 )
 
