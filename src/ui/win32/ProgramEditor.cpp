@@ -40,7 +40,7 @@ void setFileMode(HWND dialog, bool fileMode) {
 }
 
 void setCountMode(HWND dialog, bool countMode) {
-    CheckRadioButton(dialog, IDC_SONGS_MODE, IDC_SECONDS_MODE, countMode ? IDC_SONGS_MODE : IDC_SECONDS_MODE);
+    CheckRadioButton(dialog, IDC_SECONDS_MODE, IDC_SONGS_MODE, countMode ? IDC_SONGS_MODE : IDC_SECONDS_MODE);
     EnableWindow(GetDlgItem(dialog, IDC_SONGS), countMode);
     EnableWindow(GetDlgItem(dialog, IDC_SECONDS), !countMode);
 }
