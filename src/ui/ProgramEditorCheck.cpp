@@ -112,12 +112,6 @@ std::variant<ProgramRecord, InputFailure> checkProgramInput(const std::vector<Pr
     return record;
 }
 
-std::u16string editorDurationText(std::int32_t milliseconds) {
-    if (milliseconds < 0) return {};
-    const std::int32_t seconds = milliseconds / 1000;
-    return formatNumber(seconds / 60, 2) + u":" + formatNumber(seconds % 60, 2);
-}
-
 std::u16string stopToModifyQuestion(std::u16string_view oldName, bool renamed) {
     return formatText(renamed ? u"正在播放：%s\n终止后才可改名，是否终止播放 ？　　 "
                               : u"正在播放：%s\n终止后才可修改，是否终止播放 ？　　 ",

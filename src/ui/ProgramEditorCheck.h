@@ -57,10 +57,6 @@ std::variant<ProgramRecord, InputFailure> checkProgramInput(const std::vector<Pr
                                                             const ProgramEditorInput& input, FileSystem& fs,
                                                             const NetworkDriveQuery& isNetworkDrive);
 
-// The duration static beside the file path: "MM:SS" (whole minutes, remaining seconds), or
-// empty when the length could not be measured (negative).
-std::u16string editorDurationText(std::int32_t milliseconds);
-
 // Asked before a program that is playing is changed: stop it first?
 std::u16string stopToModifyQuestion(std::u16string_view oldName, bool renamed);
 

@@ -129,13 +129,6 @@ TEST(ProgramEditor, TheWorkingValuesOfAProgramToModify) {
     EXPECT_EQ(stopToModifyQuestion(u"操", false), u"正在播放：操\n终止后才可修改，是否终止播放 ？　　 ");
 }
 
-TEST(ProgramEditor, DurationStaticShowsWholeMinutesAndSecondsOrNothing) {
-    EXPECT_EQ(editorDurationText(0), u"00:00");
-    EXPECT_EQ(editorDurationText(61999), u"01:01");
-    EXPECT_EQ(editorDurationText(100 * 60000), u"100:00");
-    EXPECT_EQ(editorDurationText(-1), u"");
-}
-
 TEST(StartTimeDialog, TheListKeepsTextOrderRefusesDuplicatesAndRebuildsFromTexts) {
     StartTimeList list({{9, 0, 0}, {8, 0, 0}});
     EXPECT_EQ(list.texts(), (std::vector<std::u16string>{u"08:00:00", u"09:00:00"}));

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "audio/JobTexts.h"
+#include "audio/PlayError.h"
 #include "audio/win32/DurationProbe.h"
 #include "data/Text.h"
 #include "shell/AppState.h"
@@ -48,7 +49,7 @@ void setCountMode(HWND dialog, bool countMode) {
 void showDuration(HWND dialog) {
     const std::u16string path(trimText(controlText(dialog, IDC_FILE_PATH)));
     const std::int32_t length = probeDurationMs(path, toolsConfigFor(appState().paths.exeDir));
-    setControlText(dialog, IDC_DURATION, editorDurationText(length));
+    setControlText(dialog, IDC_DURATION, formatMinSec(length));
 }
 
 void showWhen(HWND dialog, const ProgramEditorInput& working) {
