@@ -229,6 +229,9 @@ TEST_F(LvtxTest, TwoSelectedPlaysAreStoppedTogether) {
     startApp(app, L"", 2);
 
     ASSERT_TRUE(waitUntil([&] { return nowPlayingShows(app, {L"第一节", L"第二节"}); }, dialogTimeoutMs));
+    // The head gets its player on the tick after it is queued: stop it once it sounds.
+    ASSERT_TRUE(waitUntil([&] { return hasLine(logRows(app), L"第一节 ◆ 开始播放"); }, dialogTimeoutMs))
+        << describe(logRows(app));
     ASSERT_TRUE(selectListRows(app.control(nowPlayingListId), {0, 1}));
     ASSERT_TRUE(postPageCommand(app, stopPlaysCommand));
     EXPECT_TRUE(waitUntil([&] { return nowPlayingShows(app, {}); }, dialogTimeoutMs));
