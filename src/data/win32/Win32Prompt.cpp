@@ -2,9 +2,7 @@
 
 #include "data/win32/WideText.h"
 
-namespace {
-
-UINT iconStyle(MessageIcon icon) {
+UINT messageIconStyle(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::information:
             return MB_ICONINFORMATION;
@@ -15,8 +13,6 @@ UINT iconStyle(MessageIcon icon) {
     }
     return MB_ICONERROR;
 }
-
-}  // namespace
 
 std::wstring Win32Prompt::caption() const {
     if (owner_ != nullptr) {
@@ -31,7 +27,7 @@ std::wstring Win32Prompt::caption() const {
 }
 
 void Win32Prompt::showMessage(std::u16string_view text, MessageIcon icon) {
-    MessageBoxW(owner_, toWide(text).c_str(), caption().c_str(), MB_OK | iconStyle(icon));
+    MessageBoxW(owner_, toWide(text).c_str(), caption().c_str(), MB_OK | messageIconStyle(icon));
 }
 
 bool Win32Prompt::askYesNo(std::u16string_view text) {

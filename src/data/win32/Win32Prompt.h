@@ -9,6 +9,9 @@
 // The caption when the owner has no title.
 inline constexpr std::u16string_view productTitle = u"岚铃校园定时广播系统";
 
+// The MessageBoxW icon flag of `icon`.
+UINT messageIconStyle(MessageIcon icon);
+
 class Win32Prompt : public Prompt {
 public:
     // `owner` may be null for a box without owner; the window is not owned by this object.

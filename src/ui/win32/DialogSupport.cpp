@@ -10,18 +10,6 @@
 
 namespace {
 
-UINT iconStyle(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::information:
-            return MB_ICONINFORMATION;
-        case MessageIcon::warning:
-            return MB_ICONWARNING;
-        case MessageIcon::error:
-            break;
-    }
-    return MB_ICONERROR;
-}
-
 std::wstring appCaption() {
     const HWND main = shellWindows().mainWindow;
     const int length = main != nullptr ? GetWindowTextLengthW(main) : 0;
@@ -99,7 +87,7 @@ void setPickerFormat(HWND dialog, int id, const wchar_t* format) {
 }
 
 void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon) {
-    appMessageBox(owner, text, MB_OK | iconStyle(icon));
+    appMessageBox(owner, text, MB_OK | messageIconStyle(icon));
 }
 
 bool askAppQuestion(HWND owner, std::u16string_view text) {
