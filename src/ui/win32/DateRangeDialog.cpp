@@ -67,8 +67,5 @@ INT_PTR CALLBACK dateRangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 int editDateRange(HWND owner, DateHourRange& range) {
-    DateHourRange working = range;
-    if (runDialog(owner, IDD_DATE_RANGE, dateRangeProc, &working) != IDOK) return IDCANCEL;
-    range = working;
-    return IDOK;
+    return editInDialog(owner, IDD_DATE_RANGE, dateRangeProc, range);
 }

@@ -78,8 +78,5 @@ INT_PTR CALLBACK daySelectionProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 int editDaySelection(HWND owner, DaySelection& days) {
-    DaySelection working = days;
-    if (runDialog(owner, IDD_DAY_SELECTION, daySelectionProc, &working) != IDOK) return IDCANCEL;
-    days = working;
-    return IDOK;
+    return editInDialog(owner, IDD_DAY_SELECTION, daySelectionProc, days);
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "data/DateTime.h"
 #include "data/InputValidation.h"
@@ -16,6 +17,14 @@ INT_PTR runDialog(HWND owner, int templateId, DLGPROC procedure, void* state);
 template <typename T>
 T& dialogState(HWND dialog) {
     return *reinterpret_cast<T*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+// Runs a dialog on a copy of `value` and takes the copy back only when it ends with OK.
+template <typename T>
+int editInDialog(HWND owner, int templateId, DLGPROC procedure, T& value) {
+    T working = value;
+    if (runDialog(owner, templateId, procedure, &working) != IDOK) return IDCANCEL;
+    value = std::move(working);
+    return IDOK;
 }
 // Keeps WM_INITDIALOG's lParam for dialogState.
 void keepDialogState(HWND dialog, LPARAM state);
