@@ -24,6 +24,15 @@ ComPtr<IBaseFilter> rendererFor(std::u16string_view deviceName) {
     return renderer;
 }
 
+// A new graph holding the device's renderer; the paths add their source filters to it.
+AudioResult newGraph(std::u16string_view deviceName, std::unique_ptr<PlayerGraph>& graph) {
+    graph = std::make_unique<PlayerGraph>();
+    const HRESULT result = graph->create();
+    if (FAILED(result)) return result;
+    graph->renderer = rendererFor(deviceName);
+    return graph->renderer ? audioOk : audioNoHardware;
+}
+
 std::int32_t toMs(LONGLONG units) {
     return static_cast<std::int32_t>(units / unitsPerMs);
 }
@@ -48,11 +57,9 @@ AudioResult DirectShowPlayer::open(std::u16string_view path, std::uintptr_t noti
 
 AudioResult DirectShowPlayer::openToolsPath(std::u16string_view path, std::uintptr_t notifyParam,
                                             std::u16string_view deviceName) {
-    auto graph = std::make_unique<PlayerGraph>();
-    HRESULT result = graph->create();
+    std::unique_ptr<PlayerGraph> graph;
+    HRESULT result = newGraph(deviceName, graph);
     if (FAILED(result)) return result;
-    graph->renderer = rendererFor(deviceName);
-    if (!graph->renderer) return audioNoHardware;
     result = createToolsSource(config_, graph->source);
     if (FAILED(result)) return result;
     result = loadSourceFile(*graph->source.Get(), path);
@@ -66,11 +73,9 @@ AudioResult DirectShowPlayer::openToolsPath(std::u16string_view path, std::uintp
 
 AudioResult DirectShowPlayer::openWmaPath(std::u16string_view path, std::uintptr_t notifyParam,
                                           std::u16string_view deviceName) {
-    auto graph = std::make_unique<PlayerGraph>();
-    HRESULT result = graph->create();
+    std::unique_ptr<PlayerGraph> graph;
+    HRESULT result = newGraph(deviceName, graph);
     if (FAILED(result)) return result;
-    graph->renderer = rendererFor(deviceName);
-    if (!graph->renderer) return audioNoHardware;
     result = createWmaFilters(graph->asfReader, graph->wmaDecoder);
     if (SUCCEEDED(result)) result = loadSourceFile(*graph->asfReader.Get(), path);
     if (FAILED(result)) return result;

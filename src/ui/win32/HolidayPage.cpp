@@ -29,8 +29,7 @@ INT_PTR CALLBACK holidayPageProc(HWND window, UINT message, WPARAM wParam, LPARA
             return TRUE;
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+            return whitePageBackground(wParam);
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_LOAD_HOLIDAYS) loadHolidayData(window);
             return TRUE;

@@ -21,6 +21,11 @@ HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure) {
     return page;
 }
 
+INT_PTR whitePageBackground(WPARAM deviceContext) {
+    SetBkMode(reinterpret_cast<HDC>(deviceContext), TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+}
+
 Win32FileSystem& pageFileSystem() {
     static Win32FileSystem fs;
     return fs;

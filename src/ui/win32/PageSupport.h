@@ -13,6 +13,9 @@
 // title, so that its message boxes carry that title. Null when the template cannot be made.
 HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure);
 
+// The answer to WM_CTLCOLORDLG and WM_CTLCOLORSTATIC of a page drawn on white.
+INT_PTR whitePageBackground(WPARAM deviceContext);
+
 Win32FileSystem& pageFileSystem();
 // Whether a drive letter names a network drive (audio is never read from the network).
 bool isNetworkDrive(char16_t drive);

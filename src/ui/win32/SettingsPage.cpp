@@ -41,8 +41,7 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
             return TRUE;
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+            return whitePageBackground(wParam);
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDC_LOAD_SETTINGS:
