@@ -40,6 +40,20 @@ StartFlags parseCommandLine(std::u16string_view commandLine) {
     return {};
 }
 
+TimedPlayData timedPlayDataOf(AppState& state, FileSystem& fs) {
+    return TimedPlayData{state.programs,
+                         state.holidays,
+                         state.shiftDays,
+                         state.settings,
+                         state.instantActive,
+                         state.timedPlay,
+                         state.randomEngine,
+                         DataFolder{fs, state.paths.shellFolder, state.paths.dataDir},
+                         state.paths.programsFile,
+                         state.readFailed.programs,
+                         state.paths.logFile};
+}
+
 AppState& appState() {
     static AppState state;
     return state;

@@ -9,6 +9,7 @@
 #include "audio/PlayJob.h"
 #include "data/HolidayRecord.h"
 #include "data/ProgramRecord.h"
+#include "scheduler/TimedPlayController.h"
 #include "system/SettingsRecord.h"
 
 struct AppPaths {
@@ -62,3 +63,6 @@ struct AppState {
 };
 
 AppState& appState();
+
+// What timed play works on, in `state`, with the data files on `fs`.
+TimedPlayData timedPlayDataOf(AppState& state, FileSystem& fs);

@@ -5,6 +5,7 @@
 #include "e2e/LvtxTest.h"
 #include "e2e/driver/DataFolder.h"
 #include "e2e/driver/LocalTime.h"
+#include "e2e/driver/MessageBoxes.h"
 #include "e2e/driver/ProgramIds.h"
 #include "e2e/driver/Wait.h"
 
@@ -96,6 +97,34 @@ TEST_F(LvtxTest, ProgramsRingQueueAndPreemptAtTheirSeconds) {
     const auto written = parseLogFile(*bytes);
     ASSERT_TRUE(written.has_value()) << "not UTF-16LE with FF FE, or a line breaks the time format";
     EXPECT_EQ(*written, shown) << describe(*written);
+}
+
+// After a power cut nobody may be there to press OK: the messages of damaged files wait while
+// the bells ring, and come one after another in the order the files are read.
+TEST_F(LvtxTest, ABellRingsWhileAStartUpMessageWaitsForOk) {
+    const SYSTEMTIME due = addSeconds(localNowToSecond(), leadSeconds);
+    writePrograms({{L"上课铃", tone(L"bell", 1000), {startTimeOf(due)}}});
+    ASSERT_TRUE(writeFileBytes(dataFolder_ + L"\\节假日t", "not a holidays file"));
+    ASSERT_TRUE(writeFileBytes(dataFolder_ + L"\\设置t", "not a settings file"));
+
+    LvtxApp app;
+    startApp(app, L"", 1);
+    const DWORD pid = app.process().id();
+    const auto holidays = waitForMessageBox(pid, startUpTimeoutMs);
+    ASSERT_TRUE(holidays.has_value());
+    EXPECT_NE(holidays->text.find(L"节假日t"), std::wstring::npos);
+    EXPECT_NE(holidays->text.find(L"文件内容有错误"), std::wstring::npos);
+
+    const std::wstring started = L"上课铃 ◆ 开始播放";
+    EXPECT_TRUE(waitUntil([&] { return hasLine(logRows(app), started); }, (leadSeconds + 4) * 1000, 100))
+        << describe(logRows(app));
+    EXPECT_TRUE(messageBoxShown(pid)) << "the bell rang while the message was still open";
+
+    ASSERT_TRUE(answerMessageBox(*holidays, IDOK, 5000));
+    const auto settings = waitForMessageBox(pid, 5000);
+    ASSERT_TRUE(settings.has_value());
+    EXPECT_NE(settings->text.find(L"设置t"), std::wstring::npos);
+    ASSERT_TRUE(answerMessageBox(*settings, IDOK, 5000));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "shell/AppState.h"
 #include "shell/ShellLayout.h"
+#include "shell/win32/AppEngines.h"
 #include "shell/win32/CloseDialog.h"
 #include "shell/win32/HelpPage.h"
 #include "shell/win32/NavBar.h"
@@ -41,9 +42,16 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {600, 450};
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) == cmdShowMainWindow) {
-                restoreFromTray();
-                return 0;
+            switch (LOWORD(wParam)) {
+                case cmdShowMainWindow:
+                    restoreFromTray();
+                    return 0;
+                case cmdHideToTray:  // from the settings page
+                    hideToTray();
+                    return 0;
+                case cmdRefreshStatusBar:  // from the settings page, for the status bar
+                    SendMessageW(shellWindows().statusBar, WM_COMMAND, cmdRefreshStatusBar, 0);
+                    return 0;
             }
             break;
         case WM_ENTERMENULOOP:
@@ -97,10 +105,11 @@ bool createChildren(ShellWindows& windows) {
     // Before any page or dialog makes an edit, so that every edit of the program gets the filter.
     installPasteFilter(GetDlgItem(windows.navBar, IDC_NAV_EDIT));
     windows.statusBar = createStatusBar(main);
-    windows.pages[timedPlayPage] = createTimedPlayPage(main);
+    AppEngines& engines = appEngines();
+    windows.pages[timedPlayPage] = createTimedPlayPage(main, *engines.timedPlay(), engines.startUpMessages);
     windows.pages[instantPage] = createInstantPage(main);
-    windows.pages[holidayPage] = createHolidayPage(main);
-    windows.pages[settingsPage] = createSettingsPage(main);
+    windows.pages[holidayPage] = createHolidayPage(main, engines.startUpMessages);
+    windows.pages[settingsPage] = createSettingsPage(main, engines.startUpMessages);
     windows.pages[helpPage] = createHelpPage(main);
     windows.pages[troubleshootingPage] = createTroubleshootingPage(main);
     if (windows.statusBar == nullptr) return false;

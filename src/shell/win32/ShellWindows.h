@@ -5,10 +5,7 @@
 
 #include <string_view>
 
-#include "data/DateTime.h"
-
 inline constexpr UINT WM_TRAY_CALLBACK = WM_APP + 0x67;  // lParam = the mouse message
-inline constexpr UINT WM_AUDIO_EVENT = WM_APP + 0x69;    // lParam = the player that has events
 
 inline constexpr int pageCount = 6;
 enum PageIndex { timedPlayPage, instantPage, holidayPage, settingsPage, helpPage, troubleshootingPage };
@@ -37,6 +34,3 @@ struct ShellWindows {
 };
 
 ShellWindows& shellWindows();
-
-// The current local time (milliseconds kept).
-DateTime localNow();

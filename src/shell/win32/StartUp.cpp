@@ -7,15 +7,17 @@
 #include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/ToolFiles.h"
 #include "audio/win32/WarmUp.h"
+#include "data/win32/LocalNow.h"
+#include "data/win32/Win32Prompt.h"
 #include "data/DataFile.h"
 #include "data/win32/Win32FileSystem.h"
+#include "shell/win32/AppEngines.h"
 #include "shell/win32/EmbeddedFont.h"
 #include "shell/win32/LocalHelp.h"
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
-#include "ui/win32/Pages.h"
 
 namespace {
 
@@ -61,12 +63,16 @@ bool createMainWindow(const StartFlags& flags) {
     const ShellWindows& windows = shellWindows();
     const AppPaths& paths = appState().paths;
     registerEmbeddedFont(windows.instance);
-    const HWND main = createMainFrame();
+    // Timed play comes first: the pages lend it their lists, and it runs the bells while the
+    // start-up messages wait for the operator.
+    const HWND main = startEngines() ? createMainFrame() : nullptr;
     if (main == nullptr) {
         MessageBoxW(nullptr, L"软件界面创建失败，请重装软件。", shellTexts().title, MB_OK | MB_ICONERROR);
         releaseEmbeddedFont();
         return false;
     }
+    AppEngines& engines = appEngines();
+    TimedPlayController& timedPlay = *engines.timedPlay();
     showFirstTime(main);
     if (flags.startHidden) {
         SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(cmdHideToTray, BN_CLICKED), 0);
@@ -76,7 +82,7 @@ bool createMainWindow(const StartFlags& flags) {
     warmUpDevice(u"Default DirectSound Device", main, toolsConfigFor(paths.exeDir));
     Win32FileSystem fs;
     ensureDataFolder(fs, paths.shellFolder, paths.dataDir);
-    logAppEvent(localNow(), u"软件启动");
+    timedPlay.logEvent(localNow(), u"软件启动");
     if (!checkAudioSystem()) return failStartUp(audioSystemMessage);
     if (!checkToolFiles(paths.exeDir).empty()) return failStartUp(toolFilesMessage);
     // Holidays and settings first: the settings choose the device and the ducking before any
@@ -85,5 +91,9 @@ bool createMainWindow(const StartFlags& flags) {
     sendLoadCommand(settingsPage, cmdLoadSettings);
     sendLoadCommand(timedPlayPage, cmdLoadPrograms);
     sendLoadCommand(instantPage, cmdLoadInstant);
+    // Every file is read and the bells run before the first message of a failed read waits for OK.
+    timedPlay.startTimer();
+    static Win32Prompt mainPrompt(main);
+    engines.startUpMessages.release(mainPrompt);
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <float.h>
 
+#include "shell/win32/AppEngines.h"
 #include "shell/win32/CrashHandler.h"
 #include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
@@ -19,16 +20,7 @@ bool translateMoveKeys(HACCEL accelerators, MSG& message) {
     return TranslateAcceleratorW(timedPlay, accelerators, &message) != 0;
 }
 
-}  // namespace
-
-void runUiLoop(const StartFlags& flags) {
-    // A division by zero must fault, so that it reaches the crash handler instead of going on
-    // with an infinity; every other floating-point exception stays masked.
-    unsigned int control = 0;
-    _controlfp_s(&control, _MCW_EM & ~_EM_ZERODIVIDE, _MCW_EM);
-    installCrashHandler();
-    if (!createMainWindow(flags)) return;
-
+void runMessageLoop() {
     const HACCEL accelerators = LoadAcceleratorsW(shellWindows().instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -40,4 +32,16 @@ void runUiLoop(const StartFlags& flags) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+}  // namespace
+
+void runUiLoop(const StartFlags& flags) {
+    // A division by zero must fault, so that it reaches the crash handler instead of going on
+    // with an infinity; every other floating-point exception stays masked.
+    unsigned int control = 0;
+    _controlfp_s(&control, _MCW_EM & ~_EM_ZERODIVIDE, _MCW_EM);
+    installCrashHandler();
+    if (createMainWindow(flags)) runMessageLoop();
+    stopEngines();
 }

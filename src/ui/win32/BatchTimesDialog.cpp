@@ -3,7 +3,7 @@
 
 #include <variant>
 
-#include "shell/win32/ShellWindows.h"
+#include "data/win32/LocalNow.h"
 #include "ui/StartTimeList.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/EditorResources.h"

@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "data/Text.h"
-#include "shell/win32/ShellWindows.h"
+#include "data/win32/LocalNow.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/EditorResources.h"
 #include "ui/win32/WhenDialogs.h"

@@ -6,12 +6,12 @@
 
 #include "data/win32/Win32Prompt.h"
 #include "data/win32/WideText.h"
-#include "shell/win32/ShellWindows.h"
 
 namespace {
 
-std::wstring appCaption() {
-    const HWND main = shellWindows().mainWindow;
+// The title of the main window, which owns every page and dialog.
+std::wstring appCaption(HWND owner) {
+    const HWND main = owner != nullptr ? GetAncestor(owner, GA_ROOTOWNER) : nullptr;
     const int length = main != nullptr ? GetWindowTextLengthW(main) : 0;
     if (length <= 0) return toWide(productTitle);
     std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
@@ -20,7 +20,7 @@ std::wstring appCaption() {
 }
 
 int appMessageBox(HWND owner, std::u16string_view text, UINT style) {
-    return MessageBoxW(owner, toWide(text).c_str(), appCaption().c_str(), style);
+    return MessageBoxW(owner, toWide(text).c_str(), appCaption(owner).c_str(), style);
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
 #include <windows.h>
 
-#include "shell/win32/ShellWindows.h"
 #include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
-
-static_assert(IDC_LOAD_INSTANT == cmdLoadInstant);
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "shell/AppState.h"
 
-HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure) {
+HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM param) {
     // The links and lists of the templates need their classes before the dialog is made.
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&classes);
-    HWND page = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), mainWindow, procedure, 0);
+    HWND page = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), mainWindow, procedure, param);
     if (page == nullptr) return nullptr;
     const int length = GetWindowTextLengthW(mainWindow);
     if (length > 0) {
@@ -29,11 +29,6 @@ INT_PTR whitePageBackground(WPARAM deviceContext) {
 Win32FileSystem& pageFileSystem() {
     static Win32FileSystem fs;
     return fs;
-}
-
-bool isNetworkDrive(char16_t drive) {
-    const wchar_t root[] = {static_cast<wchar_t>(drive), L':', L'\\', L'\0'};
-    return GetDriveTypeW(root) == DRIVE_REMOTE;
 }
 
 DataFolder appDataFolder() {

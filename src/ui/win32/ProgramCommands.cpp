@@ -8,21 +8,19 @@
 #include "audio/JobTexts.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
+#include "data/win32/LocalNow.h"
 #include "data/win32/Win32Prompt.h"
+#include "scheduler/TimedPlayController.h"
 #include "shell/AppState.h"
-#include "shell/win32/ShellWindows.h"
 #include "ui/ProgramListOps.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/EditorResources.h"
 #include "ui/win32/ListViewText.h"
 #include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
-#include "ui/win32/Pages.h"
 #include "ui/win32/PlayNowDialog.h"
 #include "ui/win32/ProgramEditor.h"
 #include "ui/win32/TimedPlayLists.h"
-
-static_assert(IDM_MOVE_UP == cmdMoveUp && IDM_MOVE_DOWN == cmdMoveDown);
 
 namespace {
 
@@ -60,13 +58,13 @@ std::vector<int> selectionFor(HWND page, std::u16string_view needsSelection) {
     return rows;
 }
 
-void addProgram(HWND page) {
+void addProgram(HWND page, TimedPlayController& timedPlay) {
     const std::u16string full = programCapacityMessage(programs().size());
     if (!full.empty()) {
         showAppMessage(page, full, MessageIcon::warning);
         return;
     }
-    if (editProgram(page, -1) != IDOK) return;
+    if (editProgram(page, -1, timedPlay) != IDOK) return;
     const HWND list = programList(page);
     const int row = appendListRow(list, u"");
     writeRow(page, row);
@@ -76,27 +74,28 @@ void addProgram(HWND page) {
     save(page);
 }
 
-void modifyProgram(HWND page) {
+void modifyProgram(HWND page, TimedPlayController& timedPlay) {
     const std::vector<int> rows = selectionFor(page, modifyNeedsSelection);
-    if (rows.empty() || editProgram(page, rows.front()) != IDOK) return;
+    if (rows.empty() || editProgram(page, rows.front(), timedPlay) != IDOK) return;
     writeRow(page, rows.front());
     save(page);
 }
 
-void deleteSelected(HWND page) {
+void deleteSelected(HWND page, TimedPlayController& timedPlay) {
     const std::vector<int> rows = selectionFor(page, deleteNeedsSelection);
     if (rows.empty() || !askAppQuestion(page, deleteQuestion)) return;
-    deletePrograms(programs(), rows, [](std::u16string_view name) {
-        if (isProgramPlaying(name)) stopProgramPlays(name, deletedReason);
+    deletePrograms(programs(), rows, [&](std::u16string_view name) {
+        if (timedPlay.isPlaying(name)) timedPlay.stopByName(name, deletedReason);
     });
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) ListView_DeleteItem(programList(page), *row);
     save(page);
 }
 
-void disableSelected(HWND page) {
+void disableSelected(HWND page, const TimedPlayController& timedPlay) {
     const std::vector<int> rows = selectionFor(page, disableNeedsSelection);
     if (rows.empty()) return;
-    const DisableResult result = disablePrograms(programs(), rows, isProgramPlaying);
+    const DisableResult result = disablePrograms(programs(), rows,
+                                                  [&](std::u16string_view name) { return timedPlay.isPlaying(name); });
     for (const int row : result.changed) writeRow(page, row);
     if (!result.changed.empty()) save(page);
     if (result.disabledAPlayingProgram) showAppMessage(page, disabledPlayingWarning, MessageIcon::warning);
@@ -154,31 +153,31 @@ void sortPrograms(HWND page, bool byName, bool descending) {
     save(page);
 }
 
-void playSelectedNow(HWND page) {
+void playSelectedNow(HWND page, TimedPlayController& timedPlay) {
     const std::vector<int> rows = selectionFor(page, playNowNeedsSelection);
     if (rows.empty()) return;
     const ProgramRecord program = programs().at(static_cast<std::size_t>(rows.front()));
-    if (const auto amount = askPlayNowAmount(page, program)) playProgramNow(program, *amount);
+    if (const auto amount = askPlayNowAmount(page, program)) timedPlay.playNow(program, *amount);
 }
 
 }  // namespace
 
-bool runProgramCommand(HWND page, int id) {
+bool runProgramCommand(HWND page, TimedPlayController& timedPlay, int id) {
     switch (id) {
         case IDM_ADD_PROGRAM:
-            addProgram(page);
+            addProgram(page, timedPlay);
             return true;
         case IDM_MODIFY_PROGRAM:
-            modifyProgram(page);
+            modifyProgram(page, timedPlay);
             return true;
         case IDM_DELETE_PROGRAMS:
-            deleteSelected(page);
+            deleteSelected(page, timedPlay);
             return true;
         case IDM_ENABLE_PROGRAMS:
             enableSelected(page);
             return true;
         case IDM_DISABLE_PROGRAMS:
-            disableSelected(page);
+            disableSelected(page, timedPlay);
             return true;
         case IDM_MOVE_UP:
             moveSelected(page, -1);
@@ -195,7 +194,7 @@ bool runProgramCommand(HWND page, int id) {
             sortPrograms(page, false, id == IDM_SORT_TIME_DOWN);
             return true;
         case IDM_PLAY_NOW:
-            playSelectedNow(page);
+            playSelectedNow(page, timedPlay);
             return true;
     }
     return false;

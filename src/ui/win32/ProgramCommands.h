@@ -4,8 +4,11 @@
 // context menus.
 #include <windows.h>
 
+class TimedPlayController;
+
 // Runs command `id` of the menu "定时播" on `page`; false when `id` is not one of them.
-bool runProgramCommand(HWND page, int id);
+// `timedPlay` is asked about, and stops, the plays of the programs changed.
+bool runProgramCommand(HWND page, TimedPlayController& timedPlay, int id);
 
 // The menu of list `listId` (program list "定时播", now-playing "正在播放", log "日志") at
 // `screen`; the chosen command reaches `page` as WM_COMMAND.

@@ -8,6 +8,8 @@
 #include "audio/PlayError.h"
 #include "audio/win32/DurationProbe.h"
 #include "data/Text.h"
+#include "data/win32/NetworkDrive.h"
+#include "scheduler/TimedPlayController.h"
 #include "shell/AppState.h"
 #include "ui/ProgramEditorCheck.h"
 #include "ui/StartTimeList.h"
@@ -16,7 +18,6 @@
 #include "ui/win32/EditorLinkActions.h"
 #include "ui/win32/EditorResources.h"
 #include "ui/win32/PageSupport.h"
-#include "ui/win32/Pages.h"
 #include "ui/win32/WhenDialogs.h"
 
 static_assert(IDC_NAME == nameEdit && IDC_FILE_PATH == filePathEdit && IDC_FOLDER_PATH == folderPathEdit &&
@@ -30,6 +31,7 @@ constexpr int pathLimit = pathCapacity - 1;
 
 struct EditorState {
     int index;
+    TimedPlayController& timedPlay;
     ProgramEditorInput working;  // the start times, days and range; the rest lives in the controls
     bool loading = true;         // no duration probe while the controls are filled
 };
@@ -112,10 +114,10 @@ void confirm(HWND dialog, const EditorState& state) {
         return;
     }
     const std::u16string oldName(fixedView(programs[static_cast<std::size_t>(state.index)].name));
-    if (isProgramPlaying(oldName)) {
+    if (state.timedPlay.isPlaying(oldName)) {
         const bool renamed = fixedView(record.name) != oldName;
         if (!askAppWarning(dialog, stopToModifyQuestion(oldName, renamed))) return;
-        stopProgramPlays(oldName, userStopReason);
+        state.timedPlay.stopByName(oldName, userStopReason);
     }
     programs[static_cast<std::size_t>(state.index)] = record;
     EndDialog(dialog, IDOK);
@@ -184,9 +186,10 @@ INT_PTR CALLBACK editorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int editProgram(HWND owner, int index) {
+int editProgram(HWND owner, int index, TimedPlayController& timedPlay) {
     const std::vector<ProgramRecord>& programs = appState().programs;
     const bool modifying = index >= 0 && static_cast<std::size_t>(index) < programs.size();
-    EditorState state{modifying ? index : -1, editorInputFor(modifying ? &programs[static_cast<std::size_t>(index)] : nullptr)};
+    EditorState state{modifying ? index : -1, timedPlay,
+                      editorInputFor(modifying ? &programs[static_cast<std::size_t>(index)] : nullptr)};
     return runDialog(owner, IDD_PROGRAM_EDITOR, editorProc, &state) == IDOK ? IDOK : IDCANCEL;
 }

@@ -3,19 +3,14 @@
 #include "audio/win32/ToolsSource.h"
 #include "audio/win32/WarmUp.h"
 #include "data/Text.h"
-#include "data/win32/Win32Prompt.h"
 #include "data/win32/WideText.h"
 #include "shell/AppState.h"
-#include "shell/win32/ShellWindows.h"
-#include "shell/win32/Tray.h"
 #include "system/SettingsFile.h"
 #include "ui/PageTexts.h"
+#include "ui/win32/DialogSupport.h"
 #include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
-
-static_assert(IDC_LOAD_SETTINGS == cmdLoadSettings && IDC_HIDE_TO_TRAY == cmdHideToTray &&
-              IDC_REFRESH_BAR == cmdRefreshStatusBar);
 
 namespace {
 
@@ -25,18 +20,23 @@ void showSettings(HWND page) {
     SetDlgItemTextW(page, IDC_DUCKING_TEXT, toWide(duckingText(settings.duckPercent)).c_str());
 }
 
-void loadSettingsData(HWND page) {
+// The main window shows the status bar and the tray icon: the page asks it.
+void askMainWindow(HWND page, WORD command) {
+    SendMessageW(GetParent(page), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void loadSettingsData(HWND page, Prompt& prompt) {
     AppState& app = appState();
-    Win32Prompt prompt(page);
     loadSettings(appDataFolder(), app.paths.settingsFile, &prompt, app.readFailed.settings, app.settings);
     warmUpDevice(fixedView(app.settings.outputDevice), page, toolsConfigFor(app.paths.exeDir));
     showSettings(page);
-    if (HWND bar = shellWindows().statusBar) SendMessageW(bar, WM_COMMAND, IDC_REFRESH_BAR, 0);
+    askMainWindow(page, IDC_REFRESH_BAR);
 }
 
-INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            keepDialogState(window, lParam);
             showSettings(window);
             return TRUE;
         case WM_CTLCOLORDLG:
@@ -45,10 +45,10 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDC_LOAD_SETTINGS:
-                    loadSettingsData(window);
+                    loadSettingsData(window, dialogState<Prompt>(window));
                     break;
                 case IDC_HIDE_TO_TRAY:
-                    hideToTray();
+                    askMainWindow(window, IDC_HIDE_TO_TRAY);
                     break;
             }
             return TRUE;
@@ -58,6 +58,6 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-HWND createSettingsPage(HWND mainWindow) {
-    return createPageDialog(IDD_SETTINGS_PAGE, mainWindow, settingsPageProc);
+HWND createSettingsPage(HWND mainWindow, Prompt& loadPrompt) {
+    return createPageDialog(IDD_SETTINGS_PAGE, mainWindow, settingsPageProc, reinterpret_cast<LPARAM>(&loadPrompt));
 }

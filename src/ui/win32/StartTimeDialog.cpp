@@ -6,8 +6,8 @@
 #include <variant>
 
 #include "data/ProgramRecord.h"
+#include "data/win32/LocalNow.h"
 #include "data/win32/WideText.h"
-#include "shell/win32/ShellWindows.h"
 #include "ui/StartTimeList.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/EditorResources.h"

@@ -4,21 +4,12 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <memory>
 
-#include "audio/win32/AudioSystemCheck.h"
-#include "audio/win32/DirectShowPlayer.h"
-#include "audio/win32/PreciseSleep.h"
-#include "audio/win32/SystemErrorText.h"
-#include "data/ProgramsFile.h"
-#include "data/Text.h"
+#include "data/win32/LocalNow.h"
 #include "data/win32/Win32Prompt.h"
-#include "scheduler/LogFile.h"
-#include "scheduler/PlayLog.h"
-#include "scheduler/Scheduler.h"
+#include "scheduler/TimedPlayController.h"
 #include "scheduler/win32/LogFileShell.h"
 #include "shell/AppState.h"
-#include "shell/win32/ShellWindows.h"
 #include "ui/ListColumns.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/EditorResources.h"
@@ -29,30 +20,24 @@
 #include "ui/win32/ProgramCommands.h"
 #include "ui/win32/TimedPlayLists.h"
 
-static_assert(IDC_PROGRAM_LIST == programListId && IDC_NOW_PLAYING_LIST == nowPlayingListId &&
-              IDC_LOG_LIST == logListId && IDC_LOAD_PROGRAMS == cmdLoadPrograms);
-
 namespace {
 
-constexpr UINT_PTR schedulerTimerId = 1000;
-constexpr UINT schedulerPeriodMs = 50;
+struct PageArguments {
+    TimedPlayController& timedPlay;
+    Prompt& loadPrompt;
+};
 
-DateTime tickTime() {
-    DateTime now = localNow();
-    now.milliseconds = 0;
-    return now;
-}
-
-// The page while it exists: its three lists, its players and the message boxes it owns.
+// The page while it exists: its three lists, lent to timed play, and the operator's commands.
 class TimedPlayPage {
 public:
-    explicit TimedPlayPage(HWND window)
+    TimedPlayPage(HWND window, const PageArguments& arguments)
         : window_(window),
           programList_(GetDlgItem(window, IDC_PROGRAM_LIST)),
           nowPlayingList_(GetDlgItem(window, IDC_NOW_PLAYING_LIST)),
           logList_(GetDlgItem(window, IDC_LOG_LIST)),
+          timedPlay_(arguments.timedPlay),
+          loadPrompt_(arguments.loadPrompt),
           prompt_(window),
-          players_(window, toolsConfigFor(appState().paths.exeDir)),
           programCells_(programList_),
           nowPlaying_(nowPlayingList_),
           logRows_(logList_) {}
@@ -62,55 +47,14 @@ public:
         setUpListView(programList_, programListColumns, scale);
         setUpListView(nowPlayingList_, nowPlayingColumns, scale);
         setUpListView(logList_, logListColumns, scale);
-        SetTimer(window_, schedulerTimerId, schedulerPeriodMs, nullptr);
+        timedPlay_.attachViews(TimedPlayViews{programCells_, nowPlaying_, logRows_});
     }
 
-    void tearDown() {
-        KillTimer(window_, schedulerTimerId);
-        // No player may outlive the window its events are posted to.
-        fade(0);
-    }
+    void tearDown() { timedPlay_.detachViews(); }
 
     void load() {
-        AppState& app = appState();
-        loadPrograms(appDataFolder(), app.paths.programsFile, &prompt_, app.readFailed.programs, app.programs);
-        rebuildProgramList(programList_, app.programs, localNow());
-    }
-
-    void tick() {
-        // A message box opened inside a step pumps this timer; a nested tick would change the
-        // queue under the running one.
-        if (ticking_) return;
-        ticking_ = true;
-        AppState& app = appState();
-        Schedule schedule{app.programs, app.holidays, app.shiftDays, programCells_};
-        JobServices jobs = services();
-        schedulerTick(schedule, app.timedPlay, jobs, tickTime());
-        ticking_ = false;
-    }
-
-    void audioEvent(const AudioPlayer* player) {
-        JobServices jobs = services();
-        onJobAudioEvent(appState().timedPlay, jobs, player);
-    }
-
-    void fade(double x) {
-        JobServices jobs = services();
-        fadeAllJobs(appState().timedPlay, jobs, x);
-    }
-
-    void log(const DateTime& time, std::u16string_view text) {
-        logEvent(logRows_, appDataFolder(), appState().paths.logFile, time, text);
-    }
-
-    void stopByName(std::u16string_view name, std::u16string_view reason) {
-        JobServices jobs = services();
-        stopJobsByName(appState().timedPlay, jobs, name, reason);
-    }
-
-    void playNow(const ProgramRecord& program, int amount) {
-        JobServices jobs = services();
-        ::playNow(program, amount, appState().timedPlay, jobs, localNow());
+        timedPlay_.loadPrograms(&loadPrompt_);
+        rebuildProgramList(programList_, appState().programs, localNow());
     }
 
     void command(int id) {
@@ -138,18 +82,18 @@ public:
             case IDOK:
                 // Enter: the dialog manager turns it into IDOK wherever the focus is.
                 if (GetFocus() == programList_ && !selectedListRows(programList_).empty()) {
-                    runProgramCommand(window_, IDM_PLAY_NOW);
+                    runProgramCommand(window_, timedPlay_, IDM_PLAY_NOW);
                 }
                 break;
             default:
-                runProgramCommand(window_, id);
+                runProgramCommand(window_, timedPlay_, id);
                 break;
         }
     }
 
     // The program list's double click modifies the row under the mouse.
     void activateRow(int row) {
-        if (row >= 0) runProgramCommand(window_, IDM_MODIFY_PROGRAM);
+        if (row >= 0) runProgramCommand(window_, timedPlay_, IDM_MODIFY_PROGRAM);
     }
 
     void showContextMenu(HWND list, POINT screen) {
@@ -205,27 +149,6 @@ public:
     }
 
 private:
-    JobServices services() {
-        AppState& app = appState();
-        const SettingsRecord& settings = app.settings;
-        const std::u16string* exeDir = &app.paths.exeDir;
-        return JobServices{
-            players_,
-            nowPlaying_,
-            pageFileSystem(),
-            isNetworkDrive,
-            [this](const DateTime& time, std::u16string_view text) { log(time, text); },
-            [exeDir](AudioResult code) { return classifyOpenFailure(code, audioSystemChecks(*exeDir)); },
-            [](AudioResult code) { return systemErrorText(code); },
-            preciseSleep,
-            localNow,
-            app.randomEngine,
-            std::u16string(fixedView(settings.outputDevice)),
-            DuckSettings{settings.duckPercent, settings.duckFadeOutLength, settings.duckFadeInLength},
-            app.instantActive,
-        };
-    }
-
     void openLogFile() {
         openLogFileInEditor(window_, prompt_, pageFileSystem(), appState().paths.logFile);
     }
@@ -243,23 +166,20 @@ private:
             prompt_.showMessage(u"终止本次播放：\n到下方 {正在播} 列表框中先选中节目", MessageIcon::information);
             return;
         }
-        JobServices jobs = services();
-        stopSelected(rows, appState().timedPlay, jobs, localNow());
+        timedPlay_.stopSelected(rows);
     }
 
     HWND window_;
     HWND programList_;
     HWND nowPlayingList_;
     HWND logList_;
+    TimedPlayController& timedPlay_;
+    Prompt& loadPrompt_;
     Win32Prompt prompt_;
-    DirectShowPlayerFactory players_;
     ProgramListCells programCells_;
     NowPlayingRows nowPlaying_;
     LogListRows logRows_;
-    bool ticking_ = false;
 };
-
-std::unique_ptr<TimedPlayPage> thePage;
 
 bool isLink(UINT_PTR id) {
     return id == IDC_STOP_PLAY_LINK || id == IDC_MORE_LOG_LINK || id == IDC_TROUBLE_LINK ||
@@ -271,88 +191,60 @@ bool hasContextMenu(HWND page, HWND control) {
     return GetParent(control) == page && (id == IDC_PROGRAM_LIST || id == IDC_NOW_PLAYING_LIST || id == IDC_LOG_LIST);
 }
 
+INT_PTR notify(TimedPlayPage& page, const NMHDR& header) {
+    if ((header.code == NM_CLICK || header.code == NM_RETURN) && isLink(header.idFrom)) {
+        page.command(static_cast<int>(header.idFrom));
+        return TRUE;
+    }
+    if (header.code == NM_DBLCLK && header.idFrom == IDC_PROGRAM_LIST) {
+        page.activateRow(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+        return TRUE;
+    }
+    if (header.code == LVN_BEGINDRAG && (header.idFrom == IDC_PROGRAM_LIST || header.idFrom == IDC_NOW_PLAYING_LIST)) {
+        page.showMultiSelectHint();
+        return TRUE;
+    }
+    return FALSE;
+}
+
 INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* page = reinterpret_cast<TimedPlayPage*>(GetWindowLongPtrW(window, DWLP_USER));
     switch (message) {
         case WM_INITDIALOG:
-            thePage = std::make_unique<TimedPlayPage>(window);
-            thePage->setUp();
+            page = new TimedPlayPage(window, *reinterpret_cast<const PageArguments*>(lParam));
+            keepDialogState(window, reinterpret_cast<LPARAM>(page));
+            page->setUp();
             return TRUE;
         case WM_DESTROY:
-            if (thePage) thePage->tearDown();
-            thePage.reset();
+            if (page) page->tearDown();
+            keepDialogState(window, 0);
+            delete page;
             return TRUE;
     }
-    if (!thePage) return FALSE;
+    if (!page) return FALSE;
     switch (message) {
-        case WM_TIMER:
-            if (wParam == schedulerTimerId) thePage->tick();
-            return TRUE;
-        case WM_AUDIO_EVENT:
-            thePage->audioEvent(reinterpret_cast<const AudioPlayer*>(lParam));
-            return TRUE;
         case WM_SIZE:
-            thePage->layout();
+            page->layout();
             return TRUE;
         case WM_COMMAND:
             // Links answer their id as a command too, so they can be driven from outside.
-            thePage->command(LOWORD(wParam));
+            page->command(LOWORD(wParam));
             return TRUE;
         case WM_CONTEXTMENU: {
             const auto control = reinterpret_cast<HWND>(wParam);
             if (!hasContextMenu(window, control)) return FALSE;
-            thePage->showContextMenu(control, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            page->showContextMenu(control, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return TRUE;
         }
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if ((header->code == NM_CLICK || header->code == NM_RETURN) && isLink(header->idFrom)) {
-                thePage->command(static_cast<int>(header->idFrom));
-                return TRUE;
-            }
-            if (header->code == NM_DBLCLK && header->idFrom == IDC_PROGRAM_LIST) {
-                thePage->activateRow(reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem);
-                return TRUE;
-            }
-            if (header->code == LVN_BEGINDRAG &&
-                (header->idFrom == IDC_PROGRAM_LIST || header->idFrom == IDC_NOW_PLAYING_LIST)) {
-                thePage->showMultiSelectHint();
-                return TRUE;
-            }
-            return FALSE;
-        }
+        case WM_NOTIFY:
+            return notify(*page, *reinterpret_cast<const NMHDR*>(lParam));
     }
     return FALSE;
 }
 
 }  // namespace
 
-HWND createTimedPlayPage(HWND mainWindow) {
-    return createPageDialog(IDD_TIMED_PLAY_PAGE, mainWindow, timedPlayPageProc);
-}
-
-void logAppEvent(const DateTime& time, std::u16string_view text) {
-    if (thePage) {
-        thePage->log(time, text);
-        return;
-    }
-    // Before the page exists (or after it is gone) the line still reaches the file.
-    appendLogLine(appDataFolder(), appState().paths.logFile, time, text);
-}
-
-bool isProgramPlaying(std::u16string_view name) {
-    const std::vector<PlayJob>& jobs = appState().timedPlay.nowPlaying;
-    return std::any_of(jobs.begin(), jobs.end(),
-                       [&](const PlayJob& job) { return equalsNoCase(fixedView(job.program.name), name); });
-}
-
-void stopProgramPlays(std::u16string_view name, std::u16string_view reason) {
-    if (thePage) thePage->stopByName(name, reason);
-}
-
-void playProgramNow(const ProgramRecord& program, int amount) {
-    if (thePage) thePage->playNow(program, amount);
-}
-
-void fadeTimedPlay(double x) {
-    if (thePage) thePage->fade(x);
+HWND createTimedPlayPage(HWND mainWindow, TimedPlayController& timedPlay, Prompt& loadPrompt) {
+    PageArguments arguments{timedPlay, loadPrompt};
+    return createPageDialog(IDD_TIMED_PLAY_PAGE, mainWindow, timedPlayPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

@@ -1,0 +1,106 @@
+#pragma once
+// Timed play for the life of the process: the play jobs and their players, the scheduler tick
+// and the timer that drives it, the play log, the ducking inputs, the stops and the fades.
+// The shell builds it before the main window; the timed-play page only lends it its three
+// lists while the page exists and forwards the operator's commands.
+#include <functional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "audio/PlayJob.h"
+#include "data/DataFile.h"
+#include "data/HolidayRecord.h"
+#include "data/ProgramRecord.h"
+#include "scheduler/LogView.h"
+#include "scheduler/Scheduler.h"
+#include "system/SettingsRecord.h"
+
+inline constexpr unsigned schedulerPeriodMs = 50;
+
+// A periodic timer whose expiries call TimedPlayController::tick on the same thread.
+class TickTimer {
+public:
+    virtual ~TickTimer() = default;
+    virtual void start(unsigned periodMs) = 0;
+    virtual void stop() = 0;
+};
+
+// What timed play needs from the platform.
+struct TimedPlayPlatform {
+    AudioPlayerFactory& players;
+    TickTimer& timer;
+    NetworkDriveQuery isNetworkDrive;
+    std::function<PlayErrorKind(AudioResult code)> classify;
+    std::function<std::u16string(AudioResult code)> errorText;
+    SleepFunction sleep;
+    std::function<DateTime()> clock;  // the local time, milliseconds kept
+};
+
+// The lists and settings timed play works on; AppState holds them.
+struct TimedPlayData {
+    std::vector<ProgramRecord>& programs;
+    const std::vector<HolidayRecord>& holidays;
+    const std::vector<ShiftDayRecord>& shiftDays;
+    const SettingsRecord& settings;  // output device and ducking, read at every step
+    const bool& instantActive;
+    TimedPlay& play;
+    std::mt19937& random;
+    DataFolder folder;
+    std::u16string programsFile;
+    bool& programsReadFailed;
+    std::u16string logFile;
+};
+
+// The timed-play page's lists as the controller feeds them.
+struct TimedPlayViews {
+    ProgramListView& programs;
+    NowPlayingView& nowPlaying;
+    LogView& log;
+};
+
+class TimedPlayController {
+public:
+    TimedPlayController(TimedPlayData data, TimedPlayPlatform platform);
+    TimedPlayController(const TimedPlayController&) = delete;
+    TimedPlayController& operator=(const TimedPlayController&) = delete;
+
+    // The page's lists while it exists; without them events still reach the log file.
+    void attachViews(const TimedPlayViews& views);
+    void detachViews();
+
+    void startTimer();
+    void stopTimer();
+    // One scheduler step at the clock's second.
+    void tick();
+    // The graph of `player` reported events.
+    void audioEvent(const AudioPlayer* player);
+
+    // Reads the programs file into the program list's vector; failures go to `owner`.
+    ReadResult loadPrograms(Prompt* owner);
+
+    // A row on the log list, then a line in the log file.
+    void logEvent(const DateTime& time, std::u16string_view text);
+
+    // Whether a play (sounding or waiting) of the program of that name is queued, in any letter case.
+    bool isPlaying(std::u16string_view name) const;
+    void stopByName(std::u16string_view name, std::u16string_view reason);
+    // "立即播此节目" with the amount entered: pre-empts everything and queues a manual play.
+    void playNow(const ProgramRecord& program, int amount);
+    // "终止本次播放" on the selected rows of the now-playing list.
+    void stopSelected(const std::vector<int>& rows);
+    // The exit fade: every job at x of its level; at x <= 0 every player is stopped.
+    void fade(double x);
+
+private:
+    JobServices services();
+    DateTime tickTime() const;
+
+    TimedPlayData data_;
+    TimedPlayPlatform platform_;
+    ProgramListView* programView_;
+    NowPlayingView* nowPlayingView_;
+    LogView* logView_;
+    bool ticking_ = false;
+};
