@@ -7,7 +7,7 @@
 #include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/ToolFiles.h"
 #include "audio/win32/WarmUp.h"
-#include "data/DataFile.h"
+#include "data/FolderRepair.h"
 #include "data/win32/Win32FileSystem.h"
 #include "shell/win32/EmbeddedFont.h"
 #include "shell/win32/LocalHelp.h"

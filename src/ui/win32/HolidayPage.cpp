@@ -17,7 +17,7 @@ namespace {
 void loadHolidayData(HWND page) {
     AppState& app = appState();
     Win32Prompt prompt(page);
-    loadHolidays(appDataFolder(), app.paths.holidaysFile, &prompt, app.readFailed.holidays, app.holidays,
+    loadHolidays({appDataFolder(), app.paths.holidaysFile, &prompt, &app.readFailed.holidays}, app.holidays,
                  app.shiftDays);
     SetDlgItemTextW(page, IDC_HOLIDAY_COUNTS,
                     toWide(holidayCountsText(app.holidays.size(), app.shiftDays.size())).c_str());

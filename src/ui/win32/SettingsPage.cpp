@@ -28,7 +28,7 @@ void showSettings(HWND page) {
 void loadSettingsData(HWND page) {
     AppState& app = appState();
     Win32Prompt prompt(page);
-    loadSettings(appDataFolder(), app.paths.settingsFile, &prompt, app.readFailed.settings, app.settings);
+    loadSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
     warmUpDevice(fixedView(app.settings.outputDevice), page, toolsConfigFor(app.paths.exeDir));
     showSettings(page);
     if (HWND bar = shellWindows().statusBar) SendMessageW(bar, WM_COMMAND, IDC_REFRESH_BAR, 0);

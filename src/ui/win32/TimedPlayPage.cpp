@@ -73,7 +73,7 @@ public:
 
     void load() {
         AppState& app = appState();
-        loadPrograms(appDataFolder(), app.paths.programsFile, &prompt_, app.readFailed.programs, app.programs);
+        loadPrograms({appDataFolder(), app.paths.programsFile, &prompt_, &app.readFailed.programs}, app.programs);
         rebuildProgramList(programList_, app.programs, localNow());
     }
 
