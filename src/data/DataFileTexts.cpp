@@ -1,5 +1,7 @@
 #include "data/DataFileTexts.h"
 
+#include "data/Text.h"
+
 namespace {
 
 DataFileTexts makeReferenceTexts() {
@@ -24,9 +26,36 @@ DataFileTexts makeReferenceTexts() {
     return texts;
 }
 
+std::u16string failureText(FileSystem& fs, const std::u16string& deniedAdmin, const std::u16string& deniedOther,
+                           const std::u16string& busy, const std::u16string& other, ErrorCode code,
+                           std::u16string_view path) {
+    if (code == errorAccessDenied) return formatText(fs.isAdminUnelevated() ? deniedAdmin : deniedOther, {path});
+    if (code == errorSharingViolation || code == errorLockViolation) return formatText(busy, {path});
+    return formatText(other, {path, systemTextFor(fs, code)});
+}
+
 }  // namespace
 
 const DataFileTexts& referenceTexts() {
     static const DataFileTexts texts = makeReferenceTexts();
     return texts;
+}
+
+std::u16string systemTextFor(FileSystem& fs, ErrorCode code) {
+    std::u16string text = fs.systemMessage(code);
+    if (text.size() > 255) text.resize(255);
+    const auto first = text.find_first_not_of(u"\r\n");
+    if (first == std::u16string::npos) return {};
+    const auto last = text.find_last_not_of(u"\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+std::u16string readFailureText(FileSystem& fs, const ReadTexts& texts, ReadFailure failure, ErrorCode code,
+                               std::u16string_view path) {
+    if (failure == ReadFailure::content) return formatText(texts.content, {path});
+    return failureText(fs, texts.deniedAdmin, texts.deniedOther, texts.busy, texts.other, code, path);
+}
+
+std::u16string writeFailureText(FileSystem& fs, const WriteTexts& texts, ErrorCode code, std::u16string_view path) {
+    return failureText(fs, texts.deniedAdmin, texts.deniedOther, texts.busy, texts.other, code, path);
 }

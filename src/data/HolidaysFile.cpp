@@ -41,8 +41,8 @@ const DataFileTexts& holidayFileTexts() {
     return texts;
 }
 
-ReadResult loadHolidays(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        std::vector<HolidayRecord>& holidays, std::vector<ShiftDayRecord>& shiftDays) {
+ReadResult loadHolidays(const DataFileContext& context, std::vector<HolidayRecord>& holidays,
+                        std::vector<ShiftDayRecord>& shiftDays) {
     holidays.clear();
     shiftDays.clear();
     std::vector<HolidayRecord> loadedHolidays;
@@ -70,7 +70,7 @@ ReadResult loadHolidays(const DataFolder& folder, std::u16string_view path, Prom
         }
         return true;
     };
-    ReadResult result = readDataFile(folder, path, holidayFileTexts(), owner, &readFailed, parse);
+    ReadResult result = readDataFile(context, holidayFileTexts(), parse);
     if (result.ok()) {
         holidays = std::move(loadedHolidays);
         shiftDays = std::move(loadedShiftDays);
@@ -86,7 +86,7 @@ std::vector<std::uint8_t> holidaysPayload(const std::vector<HolidayRecord>& holi
     return payload;
 }
 
-SaveResult saveHolidays(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        const std::vector<HolidayRecord>& holidays, const std::vector<ShiftDayRecord>& shiftDays) {
-    return saveDataFile(folder, path, holidayFileTexts(), owner, &readFailed, holidaysPayload(holidays, shiftDays));
+SaveResult saveHolidays(const DataFileContext& context, const std::vector<HolidayRecord>& holidays,
+                        const std::vector<ShiftDayRecord>& shiftDays) {
+    return saveDataFile(context, holidayFileTexts(), holidaysPayload(holidays, shiftDays));
 }

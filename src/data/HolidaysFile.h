@@ -4,7 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "data/DataFile.h"
+#include "data/DataFileRead.h"
+#include "data/DataFileSave.h"
 #include "data/HolidayRecord.h"
 
 inline constexpr std::u16string_view holidaysFileName = u"节假日t";
@@ -12,11 +13,11 @@ inline constexpr std::u16string_view holidaysFileName = u"节假日t";
 const DataFileTexts& holidayFileTexts();
 
 // Reads both lists (emptied first; both left empty on any failure).
-ReadResult loadHolidays(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        std::vector<HolidayRecord>& holidays, std::vector<ShiftDayRecord>& shiftDays);
+ReadResult loadHolidays(const DataFileContext& context, std::vector<HolidayRecord>& holidays,
+                        std::vector<ShiftDayRecord>& shiftDays);
 
 std::vector<std::uint8_t> holidaysPayload(const std::vector<HolidayRecord>& holidays,
                                           const std::vector<ShiftDayRecord>& shiftDays);
 
-SaveResult saveHolidays(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        const std::vector<HolidayRecord>& holidays, const std::vector<ShiftDayRecord>& shiftDays);
+SaveResult saveHolidays(const DataFileContext& context, const std::vector<HolidayRecord>& holidays,
+                        const std::vector<ShiftDayRecord>& shiftDays);

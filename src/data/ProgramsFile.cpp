@@ -24,8 +24,7 @@ bool acceptLoadedProgram(ProgramRecord& record) {
     return anyDay && isValidRange(record.dateRange);
 }
 
-ReadResult loadPrograms(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        std::vector<ProgramRecord>& programs) {
+ReadResult loadPrograms(const DataFileContext& context, std::vector<ProgramRecord>& programs) {
     programs.clear();
     std::vector<ProgramRecord> loaded;
     const auto parse = [&loaded](PayloadReader& reader) {
@@ -40,7 +39,7 @@ ReadResult loadPrograms(const DataFolder& folder, std::u16string_view path, Prom
         }
         return true;
     };
-    ReadResult result = readDataFile(folder, path, referenceTexts(), owner, &readFailed, parse);
+    ReadResult result = readDataFile(context, referenceTexts(), parse);
     if (result.ok()) programs = std::move(loaded);
     return result;
 }
@@ -55,7 +54,6 @@ std::vector<std::uint8_t> programsPayload(const std::vector<ProgramRecord>& prog
     return payload;
 }
 
-SaveResult savePrograms(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        const std::vector<ProgramRecord>& programs) {
-    return saveDataFile(folder, path, referenceTexts(), owner, &readFailed, programsPayload(programs));
+SaveResult savePrograms(const DataFileContext& context, const std::vector<ProgramRecord>& programs) {
+    return saveDataFile(context, referenceTexts(), programsPayload(programs));
 }

@@ -4,7 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "data/DataFile.h"
+#include "data/DataFileRead.h"
+#include "data/DataFileSave.h"
 #include "data/ProgramRecord.h"
 
 inline constexpr std::u16string_view programsFileName = u"定时播t";
@@ -14,11 +15,9 @@ inline constexpr std::u16string_view programsFileName = u"定时播t";
 bool acceptLoadedProgram(ProgramRecord& record);
 
 // Reads the file into `programs` (emptied first; left empty on failure).
-ReadResult loadPrograms(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        std::vector<ProgramRecord>& programs);
+ReadResult loadPrograms(const DataFileContext& context, std::vector<ProgramRecord>& programs);
 
 std::vector<std::uint8_t> programsPayload(const std::vector<ProgramRecord>& programs);
 
 // Writes the whole vector; the vector itself is never changed.
-SaveResult savePrograms(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        const std::vector<ProgramRecord>& programs);
+SaveResult savePrograms(const DataFileContext& context, const std::vector<ProgramRecord>& programs);

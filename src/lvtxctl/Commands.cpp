@@ -14,6 +14,13 @@
 
 namespace {
 
+// The file `path` in its DataDir as the tool reads it: without an owner window, so the message
+// comes back in the result instead of a box, and without a read-failed flag, as the tool never saves.
+DataFileContext toolFile(FileSystem& fs, std::u16string_view path) {
+    const std::u16string dataDir(parentFolder(path));
+    return {{fs, std::u16string(parentFolder(dataDir)), dataDir}, std::u16string(path), nullptr, nullptr};
+}
+
 // Writes the message of a failed read and gives its exit code.
 int reportFailure(const ReadResult& result) {
     writeError(toUtf8(result.message) + "\n");
@@ -34,9 +41,7 @@ int readFile(FileSystem& fs, std::u16string_view path, std::string_view kindName
         return exitUsage;
     }
 
-    const std::u16string dataDir(parentFolder(path));
-    const DataFolder folder{fs, std::u16string(parentFolder(dataDir)), dataDir};
-    loaded = kind->load(folder, path);
+    loaded = kind->load(toolFile(fs, path));
     return loaded.result.ok() ? exitOk : reportFailure(loaded.result);
 }
 
@@ -63,11 +68,9 @@ namespace {
 // the exit code, every failing file's message already written.
 int loadSchedule(FileSystem& fs, std::u16string_view dataDir, std::vector<ProgramRecord>& programs,
                  std::vector<HolidayRecord>& holidays, std::vector<ShiftDayRecord>& shiftDays) {
-    const DataFolder folder{fs, std::u16string(parentFolder(dataDir)), std::u16string(dataDir)};
-    bool readFailed = false;
-    const ReadResult programsRead = loadPrograms(folder, joinPath(dataDir, programsFileName), nullptr, readFailed, programs);
+    const ReadResult programsRead = loadPrograms(toolFile(fs, joinPath(dataDir, programsFileName)), programs);
     const ReadResult holidaysRead =
-        loadHolidays(folder, joinPath(dataDir, holidaysFileName), nullptr, readFailed, holidays, shiftDays);
+        loadHolidays(toolFile(fs, joinPath(dataDir, holidaysFileName)), holidays, shiftDays);
     // The program would go on with an empty list, which answers nothing about the schedule.
     if (!programsRead.ok()) {
         const int code = reportFailure(programsRead);

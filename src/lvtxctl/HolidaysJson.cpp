@@ -29,12 +29,11 @@ ordered_json shiftDayToJson(const ShiftDayRecord& shiftDay) {
     return json;
 }
 
-LoadedFile loadHolidaysFile(const DataFolder& folder, std::u16string_view path) {
+LoadedFile loadHolidaysFile(const DataFileContext& file) {
     LoadedFile loaded;
     std::vector<HolidayRecord> holidays;
     std::vector<ShiftDayRecord> shiftDays;
-    bool readFailed = false;
-    loaded.result = loadHolidays(folder, path, nullptr, readFailed, holidays, shiftDays);
+    loaded.result = loadHolidays(file, holidays, shiftDays);
     if (!loaded.result.ok()) return loaded;
 
     ordered_json holidayList = ordered_json::array();

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "data/DataFile.h"
+#include "data/DataFileRead.h"
 
 struct LoadedFile {
     ReadResult result;
@@ -14,5 +14,5 @@ struct LoadedFile {
     std::string summary;  // e.g. "3 programs"
 };
 
-// Reads `path` as the program does at start-up: the file, else its companion, else absent.
-using KindLoader = LoadedFile (*)(const DataFolder& folder, std::u16string_view path);
+// Reads the file as the program does at start-up: the file, else its companion, else absent.
+using KindLoader = LoadedFile (*)(const DataFileContext& file);

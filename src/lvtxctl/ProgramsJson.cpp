@@ -34,12 +34,10 @@ ordered_json programToJson(const ProgramRecord& program) {
     return json;
 }
 
-LoadedFile loadProgramsFile(const DataFolder& folder, std::u16string_view path) {
+LoadedFile loadProgramsFile(const DataFileContext& file) {
     LoadedFile loaded;
     std::vector<ProgramRecord> programs;
-    bool readFailed = false;
-    // No owner window: the message comes back in the result instead of a box.
-    loaded.result = loadPrograms(folder, path, nullptr, readFailed, programs);
+    loaded.result = loadPrograms(file, programs);
     if (!loaded.result.ok()) return loaded;
 
     ordered_json list = ordered_json::array();

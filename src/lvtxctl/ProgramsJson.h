@@ -9,4 +9,4 @@
 nlohmann::ordered_json programToJson(const ProgramRecord& program);
 
 // {"programs": [...]}
-LoadedFile loadProgramsFile(const DataFolder& folder, std::u16string_view path);
+LoadedFile loadProgramsFile(const DataFileContext& file);

@@ -23,11 +23,10 @@ ordered_json settingsToJson(const SettingsRecord& settings) {
     return json;
 }
 
-LoadedFile loadSettingsFile(const DataFolder& folder, std::u16string_view path) {
+LoadedFile loadSettingsFile(const DataFileContext& file) {
     LoadedFile loaded;
     SettingsRecord settings;
-    bool readFailed = false;
-    loaded.result = loadSettings(folder, path, nullptr, readFailed, settings);
+    loaded.result = loadSettings(file, settings);
     if (!loaded.result.ok()) return loaded;
     loaded.document = settingsToJson(settings);
     loaded.summary = "settings";

@@ -8,4 +8,4 @@
 nlohmann::ordered_json settingsToJson(const SettingsRecord& settings);
 
 // One object; an absent file gives the defaults, as at start-up.
-LoadedFile loadSettingsFile(const DataFolder& folder, std::u16string_view path);
+LoadedFile loadSettingsFile(const DataFileContext& file);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "data/DataFileTexts.h"
+#include "data/FolderRepair.h"
 #include "data/Text.h"
 
 namespace {
@@ -37,32 +39,21 @@ LogAppend failed(FileSystem& fs, ErrorCode code, std::u16string_view path) {
 
 // One call repairs DataDir at most once and retries a denied open at most once.
 struct Repairs {
-    bool dataDir = false;
+    HoldingFolder dataDir;
     bool openRetried = false;
 };
 
-std::unique_ptr<FileHandle> openRepairing(const DataFolder& folder, std::u16string_view path, OpenMode mode,
-                                          Repairs& repairs, ErrorCode& error) {
-    FileSystem& fs = folder.fs;
+std::unique_ptr<FileHandle> openRetryingOnce(FileSystem& fs, std::u16string_view path, OpenMode mode, Repairs& repairs,
+                                             ErrorCode& error) {
     fs.setNormalAttributes(path);
     auto file = fs.open(path, mode, error);
     if (!file && error == errorAccessDenied && !repairs.openRetried) {
         repairs.openRetried = true;
-        if (!repairs.dataDir) fs.repairAccess(folder.dataDir);
-        repairs.dataDir = true;
+        repairOnce(fs, repairs.dataDir);
         fs.repairAccess(path);
         file = fs.open(path, mode, error);
     }
     return file;
-}
-
-ErrorCode removeFolderInPlace(const DataFolder& folder, std::u16string_view path, Repairs& repairs) {
-    FileSystem& fs = folder.fs;
-    removeTreeQuiet(fs, path);
-    if (!fs.status(path).exists) return errorSuccess;
-    if (!repairs.dataDir) fs.repairAccess(folder.dataDir);
-    repairs.dataDir = true;
-    return removeTreeChecked(fs, path);
 }
 
 // Whether the next line may go at the end: the file starts with the mark and is within the limit.
@@ -102,23 +93,19 @@ LogAppend appendLogLine(const DataFolder& folder, std::u16string_view logPath, c
         return failed(fs, error, logPath);
     }
 
-    Repairs repairs;
-    PathStatus status = fs.status(logPath);
-    if (!status.exists && status.error == errorAccessDenied) {
-        fs.repairAccess(folder.dataDir);
-        repairs.dataDir = true;
-        status = fs.status(logPath);
-        if (!status.exists && status.error == errorAccessDenied) return failed(fs, errorAccessDenied, logPath);
-    }
+    Repairs repairs{{folder.dataDir}};
+    PathStatus status = checkRepairing(fs, logPath, repairs.dataDir);
+    if (!status.exists && status.error == errorAccessDenied) return failed(fs, errorAccessDenied, logPath);
     if (status.exists && status.isFolder) {
-        if (const ErrorCode error = removeFolderInPlace(folder, logPath, repairs)) return failed(fs, error, logPath);
+        const ErrorCode error = removeFolderInPlace(fs, logPath, repairs.dataDir);
+        if (error != errorSuccess) return failed(fs, error, logPath);
         status.exists = false;
     }
 
     bool append = false;
     if (status.exists) {
         ErrorCode error = errorSuccess;
-        if (auto file = openRepairing(folder, logPath, OpenMode::read, repairs, error)) {
+        if (auto file = openRetryingOnce(fs, logPath, OpenMode::read, repairs, error)) {
             append = mayAppend(*file);
         } else if (error == errorAccessDenied) {
             return failed(fs, error, logPath);
@@ -129,7 +116,7 @@ LogAppend appendLogLine(const DataFolder& folder, std::u16string_view logPath, c
     }
 
     ErrorCode error = errorSuccess;
-    auto file = openRepairing(folder, logPath, append ? OpenMode::append : OpenMode::writeTruncate, repairs, error);
+    auto file = openRetryingOnce(fs, logPath, append ? OpenMode::append : OpenMode::writeTruncate, repairs, error);
     if (!file) return failed(fs, error, logPath);
     // Every file started afresh begins with the mark.
     const std::vector<std::uint8_t> bytes = lineBytes(!append, time, text);

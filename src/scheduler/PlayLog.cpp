@@ -1,5 +1,6 @@
 #include "scheduler/PlayLog.h"
 
+#include "data/DataFileRead.h"
 #include "scheduler/LogFile.h"
 
 void logEvent(LogView& view, const DataFolder& folder, std::u16string_view logPath, const DateTime& time,

@@ -84,7 +84,7 @@ void TimedPlayController::audioEvent(const AudioPlayer* player) {
 }
 
 ReadResult TimedPlayController::loadPrograms(Prompt* owner) {
-    return ::loadPrograms(data_.folder, data_.programsFile, owner, data_.programsReadFailed, data_.programs);
+    return ::loadPrograms({data_.folder, data_.programsFile, owner, &data_.programsReadFailed}, data_.programs);
 }
 
 void TimedPlayController::logEvent(const DateTime& time, std::u16string_view text) {

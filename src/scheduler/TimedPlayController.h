@@ -11,6 +11,7 @@
 
 #include "audio/PlayJob.h"
 #include "data/DataFile.h"
+#include "data/DataFileRead.h"
 #include "data/HolidayRecord.h"
 #include "data/ProgramRecord.h"
 #include "scheduler/LogView.h"

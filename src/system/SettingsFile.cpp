@@ -31,8 +31,7 @@ bool acceptLoadedSettings(SettingsRecord& s) {
            s.duckFadeInLength <= 16;
 }
 
-ReadResult loadSettings(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        SettingsRecord& settings) {
+ReadResult loadSettings(const DataFileContext& context, SettingsRecord& settings) {
     settingsReset(settings);
     SettingsRecord loaded;
     bool parsed = false;
@@ -40,7 +39,7 @@ ReadResult loadSettings(const DataFolder& folder, std::u16string_view path, Prom
         parsed = reader.read(loaded) && acceptLoadedSettings(loaded);
         return parsed;
     };
-    ReadResult result = readDataFile(folder, path, settingsFileTexts(), owner, &readFailed, parse);
+    ReadResult result = readDataFile(context, settingsFileTexts(), parse);
     // An absent file is a success that leaves the defaults.
     if (result.ok() && parsed) settings = loaded;
     return result;
@@ -52,7 +51,6 @@ std::vector<std::uint8_t> settingsPayload(const SettingsRecord& settings) {
     return payload;
 }
 
-SaveResult saveSettings(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        const SettingsRecord& settings) {
-    return saveDataFile(folder, path, settingsFileTexts(), owner, &readFailed, settingsPayload(settings));
+SaveResult saveSettings(const DataFileContext& context, const SettingsRecord& settings) {
+    return saveDataFile(context, settingsFileTexts(), settingsPayload(settings));
 }

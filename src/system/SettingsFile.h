@@ -4,7 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "data/DataFile.h"
+#include "data/DataFileRead.h"
+#include "data/DataFileSave.h"
 #include "system/SettingsRecord.h"
 
 inline constexpr std::u16string_view settingsFileName = u"设置t";
@@ -15,10 +16,8 @@ const DataFileTexts& settingsFileTexts();
 bool acceptLoadedSettings(SettingsRecord& settings);
 
 // Starts from the defaults; any failure leaves the defaults.
-ReadResult loadSettings(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        SettingsRecord& settings);
+ReadResult loadSettings(const DataFileContext& context, SettingsRecord& settings);
 
 std::vector<std::uint8_t> settingsPayload(const SettingsRecord& settings);
 
-SaveResult saveSettings(const DataFolder& folder, std::u16string_view path, Prompt* owner, bool& readFailed,
-                        const SettingsRecord& settings);
+SaveResult saveSettings(const DataFileContext& context, const SettingsRecord& settings);

@@ -14,8 +14,8 @@ struct HolidayFolder : MemoryDataFolder {
     std::vector<HolidayRecord> holidays;
     std::vector<ShiftDayRecord> shiftDays;
 
-    ReadResult loadIt() { return loadHolidays(folder, holidayFile, &prompt, readFailed, holidays, shiftDays); }
-    SaveResult saveIt() { return saveHolidays(folder, holidayFile, &prompt, readFailed, holidays, shiftDays); }
+    ReadResult loadIt() { return loadHolidays(contextOf(holidayFile, &prompt), holidays, shiftDays); }
+    SaveResult saveIt() { return saveHolidays(contextOf(holidayFile, &prompt), holidays, shiftDays); }
 };
 
 std::vector<std::uint8_t> holidayBytes(const std::vector<HolidayRecord>& holidays,

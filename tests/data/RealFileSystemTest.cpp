@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "data/FolderRepair.h"
 #include "support/ProgramSamples.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempFolder.h"
@@ -18,6 +19,8 @@ struct RealDataFolder {
     DataFolder folder{*fs, shellFolder, dataDir};
     RecordingPrompt prompt;
     bool readFailed = false;
+
+    DataFileContext programsFile() { return {folder, file, &prompt, &readFailed}; }
 
     std::vector<std::uint8_t> bytesOf(const std::u16string& path) {
         ErrorCode error = 0;
@@ -43,12 +46,12 @@ struct RealDataFolder {
 TEST(RealDataFile, SaveCreatesTheFoldersAndLoadReadsTheSameRecords) {
     RealDataFolder data;
     const std::vector<ProgramRecord> programs{sampleProgram(u"上课铃"), sampleProgram(u"眼保健操", 10)};
-    ASSERT_TRUE(savePrograms(data.folder, data.file, &data.prompt, data.readFailed, programs).ok);
+    ASSERT_TRUE(savePrograms(data.programsFile(), programs).ok);
     EXPECT_EQ(data.bytesOf(data.file), programsFileBytes(programs));
     EXPECT_FALSE(data.fs->status(tempPathOf(data.file)).exists);
 
     std::vector<ProgramRecord> loaded;
-    ASSERT_TRUE(loadPrograms(data.folder, data.file, &data.prompt, data.readFailed, loaded).ok());
+    ASSERT_TRUE(loadPrograms(data.programsFile(), loaded).ok());
     ASSERT_EQ(loaded.size(), 2u);
     EXPECT_EQ(std::memcmp(&loaded[1], &programs[1], sizeof(ProgramRecord)), 0);
     EXPECT_TRUE(data.prompt.messages.empty());
@@ -59,10 +62,10 @@ TEST(RealDataFile, TheCompanionAloneIsReadAndRenamedByTheNextSave) {
     ASSERT_EQ(ensureDataFolder(*data.fs, data.shellFolder, data.dataDir), errorSuccess);
     data.write(tempPathOf(data.file), programsFileBytes({sampleProgram(u"a")}));
     std::vector<ProgramRecord> loaded;
-    ASSERT_TRUE(loadPrograms(data.folder, data.file, &data.prompt, data.readFailed, loaded).ok());
+    ASSERT_TRUE(loadPrograms(data.programsFile(), loaded).ok());
     ASSERT_EQ(loaded.size(), 1u);
     loaded.push_back(sampleProgram(u"b"));
-    ASSERT_TRUE(savePrograms(data.folder, data.file, &data.prompt, data.readFailed, loaded).ok);
+    ASSERT_TRUE(savePrograms(data.programsFile(), loaded).ok);
     EXPECT_EQ(data.bytesOf(data.file), programsFileBytes(loaded));
     EXPECT_FALSE(data.fs->status(tempPathOf(data.file)).exists);
 }
@@ -74,11 +77,11 @@ TEST(RealDataFile, AFolderNamedLikeTheFileIsRemovedWithItsContentOnSave) {
     ASSERT_EQ(data.fs->createFolder(joinPath(data.file, u"inner")), errorSuccess);
     data.write(joinPath(joinPath(data.file, u"inner"), u"x.txt"), {1, 2});
     std::vector<ProgramRecord> loaded{sampleProgram(u"stale")};
-    ASSERT_TRUE(loadPrograms(data.folder, data.file, &data.prompt, data.readFailed, loaded).ok());
+    ASSERT_TRUE(loadPrograms(data.programsFile(), loaded).ok());
     EXPECT_TRUE(loaded.empty());
 
     const std::vector<ProgramRecord> programs{sampleProgram(u"a")};
-    ASSERT_TRUE(savePrograms(data.folder, data.file, &data.prompt, data.readFailed, programs).ok);
+    ASSERT_TRUE(savePrograms(data.programsFile(), programs).ok);
     const PathStatus status = data.fs->status(data.file);
     EXPECT_TRUE(status.exists);
     EXPECT_FALSE(status.isFolder);

@@ -59,10 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     SingleFileSystem fs(std::u16string(filePath), content.data(), content.size());
-    const DataFolder folder{fs, u"/", std::u16string(dataDir)};
     bool readFailed = false;
     std::vector<ProgramRecord> programs;
-    const ReadResult result = loadPrograms(folder, filePath, nullptr, readFailed, programs);
+    const ReadResult result =
+        loadPrograms({{fs, u"/", std::u16string(dataDir)}, std::u16string(filePath), nullptr, &readFailed}, programs);
 
     require(!readFailed, "memory reads never fail, so the read-failed flag stays clear");
     if (!result.ok()) {

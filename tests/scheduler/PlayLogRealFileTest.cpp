@@ -1,6 +1,7 @@
 // The play log on the platform's real file system (POSIX natively, Win32 under Wine).
 #include <gtest/gtest.h>
 
+#include "data/FolderRepair.h"
 #include "scheduler/PlayLog.h"
 #include "support/MemoryLogFolder.h"
 #include "support/RecordingLogView.h"

@@ -20,7 +20,10 @@ struct MemoryDataFolder {
 
     MemoryDataFolder() { fs.addFolder(dataDir); }
 
-    ReadResult load() { return loadPrograms(folder, file, &prompt, readFailed, programs); }
-    SaveResult save(Prompt* owner) { return savePrograms(folder, file, owner, readFailed, programs); }
+    // The file `path` of this folder with this folder's read-failed flag.
+    DataFileContext contextOf(const std::u16string& path, Prompt* owner) { return {folder, path, owner, &readFailed}; }
+
+    ReadResult load() { return loadPrograms(contextOf(file, &prompt), programs); }
+    SaveResult save(Prompt* owner) { return savePrograms(contextOf(file, owner), programs); }
     SaveResult save() { return save(&prompt); }
 };

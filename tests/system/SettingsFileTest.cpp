@@ -13,8 +13,8 @@ struct SettingsFolder : MemoryDataFolder {
     std::u16string settingsFile = dataDir + u"/设置t";
     SettingsRecord settings = defaultSettings();
 
-    ReadResult loadIt() { return loadSettings(folder, settingsFile, &prompt, readFailed, settings); }
-    SaveResult saveIt() { return saveSettings(folder, settingsFile, &prompt, readFailed, settings); }
+    ReadResult loadIt() { return loadSettings(contextOf(settingsFile, &prompt), settings); }
+    SaveResult saveIt() { return saveSettings(contextOf(settingsFile, &prompt), settings); }
 };
 
 bool sameSettings(const SettingsRecord& a, const SettingsRecord& b) {

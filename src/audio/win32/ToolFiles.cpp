@@ -1,6 +1,6 @@
 #include "audio/win32/ToolFiles.h"
 
-#include "data/DataFile.h"
+#include "data/DataFileRead.h"
 #include "data/win32/Win32FileSystem.h"
 
 namespace {

@@ -13,7 +13,7 @@ namespace {
 
 void loadHolidayData(HWND page, Prompt& prompt) {
     AppState& app = appState();
-    loadHolidays(appDataFolder(), app.paths.holidaysFile, &prompt, app.readFailed.holidays, app.holidays,
+    loadHolidays({appDataFolder(), app.paths.holidaysFile, &prompt, &app.readFailed.holidays}, app.holidays,
                  app.shiftDays);
     SetDlgItemTextW(page, IDC_HOLIDAY_COUNTS,
                     toWide(holidayCountsText(app.holidays.size(), app.shiftDays.size())).c_str());

@@ -40,7 +40,7 @@ HWND programList(HWND page) {
 void save(HWND page) {
     AppState& app = appState();
     Win32Prompt prompt(page);
-    savePrograms(appDataFolder(), app.paths.programsFile, &prompt, app.readFailed.programs, app.programs);
+    savePrograms({appDataFolder(), app.paths.programsFile, &prompt, &app.readFailed.programs}, app.programs);
 }
 
 void writeRow(HWND page, int row) {

@@ -27,7 +27,7 @@ void askMainWindow(HWND page, WORD command) {
 
 void loadSettingsData(HWND page, Prompt& prompt) {
     AppState& app = appState();
-    loadSettings(appDataFolder(), app.paths.settingsFile, &prompt, app.readFailed.settings, app.settings);
+    loadSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
     warmUpDevice(fixedView(app.settings.outputDevice), page, toolsConfigFor(app.paths.exeDir));
     showSettings(page);
     askMainWindow(page, IDC_REFRESH_BAR);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/FolderRepair.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
 #include "data/win32/Win32FileSystem.h"
@@ -34,9 +35,8 @@ class Win32DataFileTest : public ::testing::Test {
 protected:
     // The programs as a fresh start-up reads them back.
     std::vector<std::u16string> reloadedNames() {
-        bool failed = false;
         std::vector<ProgramRecord> programs;
-        const ReadResult result = loadPrograms(folder, target, nullptr, failed, programs);
+        const ReadResult result = loadPrograms({folder, target, nullptr, nullptr}, programs);
         EXPECT_TRUE(result.ok()) << toUtf8(result.message);
         return namesOf(programs);
     }
@@ -48,10 +48,12 @@ protected:
     std::u16string companion = tempPathOf(target);
     RecordingPrompt prompt;
     bool readFailed = false;
+
+    DataFileContext programsFile(Prompt* owner) { return {folder, target, owner, &readFailed}; }
 };
 
 TEST_F(Win32DataFileTest, ASaveCreatesTheFoldersAndReadsBack) {
-    const SaveResult saved = savePrograms(folder, target, &prompt, readFailed, programsNamed({u"早操", u"眼保健操"}));
+    const SaveResult saved = savePrograms(programsFile(&prompt), programsNamed({u"早操", u"眼保健操"}));
     EXPECT_TRUE(saved.ok) << toUtf8(saved.message);
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_TRUE(fs.status(target).exists);
@@ -60,12 +62,12 @@ TEST_F(Win32DataFileTest, ASaveCreatesTheFoldersAndReadsBack) {
 }
 
 TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
-    ASSERT_TRUE(savePrograms(folder, target, nullptr, readFailed, programsNamed({u"上课铃"})).ok);
+    ASSERT_TRUE(savePrograms(programsFile(nullptr), programsNamed({u"上课铃"})).ok);
     const std::string before = readRaw(target);
     OwnedHandle hold = holdExclusively(target);
     ASSERT_TRUE(hold.valid());
 
-    const SaveResult saved = savePrograms(folder, target, &prompt, readFailed, programsNamed({u"下课铃"}));
+    const SaveResult saved = savePrograms(programsFile(&prompt), programsNamed({u"下课铃"}));
 
     const std::u16string expected = u"写文件失败：\n" + target +
                                     u"\n被别的程序占用\n\n您可尝试：\n关闭相关程序，或重启下电脑再试\n\n"
@@ -85,13 +87,13 @@ TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
 }
 
 TEST_F(Win32DataFileTest, ReadingAFileHeldByAnotherProgramFailsAndGuardsTheNextSave) {
-    ASSERT_TRUE(savePrograms(folder, target, nullptr, readFailed, programsNamed({u"上课铃"})).ok);
+    ASSERT_TRUE(savePrograms(programsFile(nullptr), programsNamed({u"上课铃"})).ok);
     const std::string before = readRaw(target);
     OwnedHandle hold = holdExclusively(target);
     ASSERT_TRUE(hold.valid());
 
     std::vector<ProgramRecord> programs = programsNamed({u"残留"});
-    const ReadResult read = loadPrograms(folder, target, &prompt, readFailed, programs);
+    const ReadResult read = loadPrograms(programsFile(&prompt), programs);
 
     const std::u16string expected = u"读文件失败：\n" + target +
                                     u"\n被别的程序占用\n\n您可尝试：\n关闭相关程序，或重启下电脑再试\n\n"
@@ -106,23 +108,23 @@ TEST_F(Win32DataFileTest, ReadingAFileHeldByAnotherProgramFailsAndGuardsTheNextS
     EXPECT_EQ(prompt.messages[0].icon, MessageIcon::error);
 
     hold.close();
-    EXPECT_FALSE(savePrograms(folder, target, &prompt, readFailed, programsNamed({u"下课铃"})).ok);
+    EXPECT_FALSE(savePrograms(programsFile(&prompt), programsNamed({u"下课铃"})).ok);
     EXPECT_EQ(prompt.questions.size(), 1u);
     EXPECT_EQ(readRaw(target), before);
     EXPECT_TRUE(readFailed);
 }
 
 TEST_F(Win32DataFileTest, ACompanionLeftByAnInterruptedSaveIsReadAndThenPutInPlace) {
-    ASSERT_TRUE(savePrograms(folder, target, nullptr, readFailed, programsNamed({u"午休"})).ok);
+    ASSERT_TRUE(savePrograms(programsFile(nullptr), programsNamed({u"午休"})).ok);
     ASSERT_EQ(fs.renameFile(target, companion), errorSuccess);
 
     std::vector<ProgramRecord> programs;
-    const ReadResult read = loadPrograms(folder, target, &prompt, readFailed, programs);
+    const ReadResult read = loadPrograms(programsFile(&prompt), programs);
     EXPECT_TRUE(read.ok());
     EXPECT_EQ(read.path, companion);
     EXPECT_EQ(namesOf(programs), std::vector<std::u16string>{u"午休"});
 
-    EXPECT_TRUE(savePrograms(folder, target, &prompt, readFailed, programsNamed({u"午休", u"放学"})).ok);
+    EXPECT_TRUE(savePrograms(programsFile(&prompt), programsNamed({u"午休", u"放学"})).ok);
     EXPECT_EQ(fs.status(companion).error, errorFileNotFound);
     EXPECT_EQ(reloadedNames(), (std::vector<std::u16string>{u"午休", u"放学"}));
     EXPECT_TRUE(prompt.messages.empty());
@@ -137,10 +139,10 @@ TEST_F(Win32DataFileTest, AFolderInPlaceOfTheFileIsAbsentForReadingAndRemovedByS
     ASSERT_TRUE(SetFileAttributesW(toWide(lockedFile).c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 
     std::vector<ProgramRecord> programs;
-    EXPECT_TRUE(loadPrograms(folder, target, &prompt, readFailed, programs).ok());
+    EXPECT_TRUE(loadPrograms(programsFile(&prompt), programs).ok());
     EXPECT_TRUE(programs.empty());
 
-    EXPECT_TRUE(savePrograms(folder, target, &prompt, readFailed, programsNamed({u"升旗"})).ok);
+    EXPECT_TRUE(savePrograms(programsFile(&prompt), programsNamed({u"升旗"})).ok);
     EXPECT_FALSE(fs.status(target).isFolder);
     EXPECT_EQ(reloadedNames(), std::vector<std::u16string>{u"升旗"});
     EXPECT_TRUE(prompt.messages.empty());

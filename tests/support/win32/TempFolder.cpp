@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "data/DataFile.h"
+#include "data/FolderRepair.h"
 #include "data/Text.h"
 #include "data/win32/WideText.h"
 #include "data/win32/Win32FileSystem.h"

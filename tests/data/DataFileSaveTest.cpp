@@ -1,3 +1,4 @@
+// The save protocol: the companion, the recovery of an interrupted save, the replace and the save question.
 #include <gtest/gtest.h>
 
 #include "support/MemoryDataFolder.h"
@@ -29,22 +30,6 @@ const std::u16string saveQuestion(const std::u16string& path) {
 }
 
 }  // namespace
-
-TEST(DataFileRead, NeitherFileNorCompanionIsAnEmptyListWithoutMessage) {
-    MemoryDataFolder data;
-    data.programs.push_back(sampleProgram(u"stale"));
-    EXPECT_TRUE(data.load().ok());
-    EXPECT_TRUE(data.programs.empty());
-    EXPECT_TRUE(data.prompt.messages.empty());
-    EXPECT_FALSE(data.readFailed);
-}
-
-TEST(DataFileRead, AMissingDataFolderIsNoFailure) {
-    MemoryDataFolder data;
-    data.fs.folders.clear();
-    EXPECT_TRUE(data.load().ok());
-    EXPECT_FALSE(data.readFailed);
-}
 
 TEST(DataFileInterruptedSave, OnlyTheCompanionIsReadAndTheNextSaveRenamesItFirst) {
     MemoryDataFolder data;
@@ -78,39 +63,6 @@ TEST(DataFileInterruptedSave, WithBothFilesTheFileWinsAndTheStaleCompanionIsDele
     EXPECT_FALSE(data.fs.hasFile(data.temp));
     ASSERT_TRUE(data.save().ok);
     EXPECT_EQ(data.fs.files.at(data.file), programsFileBytes(data.programs));
-}
-
-TEST(DataFileFolderInPlace, ReadingTreatsItAsAbsentAndSavingReplacesItWithTheFile) {
-    MemoryDataFolder data;
-    data.fs.addFolder(data.file + u"/sub");
-    data.fs.addFile(data.file + u"/sub/x", {1, 2, 3});
-    data.fs.addFolder(data.temp);
-    EXPECT_TRUE(data.load().ok());
-    EXPECT_TRUE(data.prompt.messages.empty());
-
-    data.programs = {sampleProgram(u"a")};
-    ASSERT_TRUE(data.save().ok);
-    EXPECT_EQ(data.fs.files.at(data.file), programsFileBytes(data.programs));
-    EXPECT_EQ(data.fs.folders.count(data.file), 0u);
-    EXPECT_EQ(data.fs.folders.count(data.temp), 0u);
-    EXPECT_FALSE(data.fs.hasFile(data.file + u"/sub/x"));
-}
-
-TEST(DataFileAccess, DeniedReadIsRepairedOnFolderAndFileThenRead) {
-    MemoryDataFolder data;
-    data.fs.addFile(data.file, programsFileBytes({sampleProgram(u"a")}));
-    data.fs.denied.insert(data.file);
-    ASSERT_TRUE(data.load().ok());
-    EXPECT_EQ(data.programs.size(), 1u);
-    EXPECT_EQ(data.fs.repaired, (std::vector<std::u16string>{data.dataDir, data.file}));
-}
-
-TEST(DataFileAccess, DeniedFolderCheckIsRepairedOnceAndNotAgainOnOpen) {
-    MemoryDataFolder data;
-    data.fs.addFile(data.file, programsFileBytes({sampleProgram(u"a")}));
-    data.fs.denied.insert(data.dataDir);
-    ASSERT_TRUE(data.load().ok());
-    EXPECT_EQ(data.fs.repaired, (std::vector<std::u16string>{data.dataDir}));
 }
 
 TEST(DataFileAccess, ReadStillDeniedShowsTheWordingForTheUserAndProtectsTheFile) {
@@ -158,19 +110,6 @@ TEST(DataFileAccess, WithTheFlagSetASaveWithoutOwnerWritesNothing) {
     EXPECT_FALSE(data.fs.hasFile(data.temp));
 }
 
-TEST(DataFileBusy, ReadingAFileHeldByAnotherProgram) {
-    MemoryDataFolder data;
-    data.fs.addFile(data.file, programsFileBytes({sampleProgram(u"a")}));
-    data.fs.busy.insert(data.file);
-    const ReadResult read = data.load();
-    EXPECT_EQ(read.code, errorSharingViolation);
-    EXPECT_TRUE(data.readFailed);
-    ASSERT_EQ(data.prompt.messages.size(), 1u);
-    EXPECT_EQ(data.prompt.messages[0].text,
-              u"读文件失败：\n" + data.file +
-                  u"\n被别的程序占用\n\n您可尝试：\n关闭相关程序，或重启下电脑再试\n\n专家在线 - 主界面左侧点 {帮助栏}");
-}
-
 TEST(DataFileBusy, SavingOverAFileHeldByAnotherProgramKeepsItAndDeletesTheCompanion) {
     MemoryDataFolder data;
     const auto original = programsFileBytes({sampleProgram(u"a")});
@@ -188,24 +127,6 @@ TEST(DataFileBusy, SavingOverAFileHeldByAnotherProgramKeepsItAndDeletesTheCompan
     EXPECT_EQ(data.programs.size(), 1u);
 }
 
-TEST(DataFileOtherCodes, TheSystemTextIsInsertedWithoutItsLineBreaks) {
-    MemoryDataFolder data;
-    data.fs.failNext(Op::write, data.temp, 112);
-    data.programs = {sampleProgram(u"a")};
-    const SaveResult saved = data.save();
-    EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.message, u"写文件失败：\n" + data.temp + u"\n\nsystem text 112\n\n专家在线 - 主界面左侧点 {帮助栏}");
-    EXPECT_FALSE(data.fs.hasFile(data.temp));
-    EXPECT_FALSE(data.fs.hasFile(data.file));
-
-    data.fs.addFile(data.file, programsFileBytes(data.programs));
-    data.fs.failNext(Op::read, data.file, 23);
-    const ReadResult read = data.load();
-    EXPECT_EQ(read.failure, ReadFailure::io);
-    EXPECT_EQ(read.message, u"读文件失败：\n" + data.file + u"\n\nsystem text 23\n\n专家在线 - 主界面左侧点 {帮助栏}");
-    EXPECT_TRUE(data.readFailed);
-}
-
 TEST(DataFileOtherCodes, AFailingExistenceCheckNamesThePathExamined) {
     MemoryDataFolder data;
     data.fs.failNext(Op::status, data.file, 1392);
@@ -221,23 +142,6 @@ TEST(DataFileSave, WithoutOwnerFailsSilently) {
     EXPECT_FALSE(saved.ok);
     EXPECT_FALSE(saved.message.empty());
     EXPECT_TRUE(data.prompt.messages.empty());
-}
-
-TEST(DataFileSave, CreatesTheDataFolderAndReplacesAFileHoldingItsName) {
-    MemoryDataFolder data;
-    data.fs.folders.clear();
-    data.fs.addFolder(data.shellFolder);
-    data.fs.files[data.dataDir] = {9};  // a plain file where the folder belongs
-    data.programs = {sampleProgram(u"a")};
-    ASSERT_TRUE(data.save().ok);
-    EXPECT_EQ(data.fs.folders.count(data.dataDir), 1u);
-    EXPECT_EQ(data.fs.files.at(data.file), programsFileBytes(data.programs));
-
-    MemoryDataFolder fresh;
-    fresh.fs.folders.clear();
-    ASSERT_TRUE(fresh.save().ok);
-    EXPECT_TRUE(fresh.fs.folders.count(u"/users/op/AppData"));
-    EXPECT_TRUE(fresh.fs.hasFile(fresh.file));
 }
 
 TEST(DataFileSave, AFailedReplaceDeletesTheCompanionAndKeepsTheOldFile) {
