@@ -5,6 +5,7 @@
 #include "shell/win32/CloseDialog.h"
 #include "shell/win32/HelpPage.h"
 #include "shell/win32/NavBar.h"
+#include "shell/win32/NavBarIds.h"
 #include "shell/win32/PasteFilter.h"
 #include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellTexts.h"
@@ -41,7 +42,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {600, 450};
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) == cmdShowMainWindow) {
+            if (LOWORD(wParam) == IDM_SHOW_MAIN_WINDOW) {
                 restoreFromTray();
                 return 0;
             }

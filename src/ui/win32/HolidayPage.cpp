@@ -4,13 +4,10 @@
 #include "data/win32/Win32Prompt.h"
 #include "data/win32/WideText.h"
 #include "shell/AppState.h"
-#include "shell/win32/ShellWindows.h"
 #include "ui/PageTexts.h"
-#include "ui/win32/PageResources.h"
+#include "ui/win32/HolidayPageIds.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
-
-static_assert(IDC_LOAD_HOLIDAYS == cmdLoadHolidays);
 
 namespace {
 

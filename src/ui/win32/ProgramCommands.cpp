@@ -13,16 +13,13 @@
 #include "shell/win32/ShellWindows.h"
 #include "ui/ProgramListOps.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
 #include "ui/win32/ListViewText.h"
-#include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/PlayNowDialog.h"
 #include "ui/win32/ProgramEditor.h"
 #include "ui/win32/TimedPlayLists.h"
-
-static_assert(IDM_MOVE_UP == cmdMoveUp && IDM_MOVE_DOWN == cmdMoveDown);
+#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 

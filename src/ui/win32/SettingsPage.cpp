@@ -10,12 +10,10 @@
 #include "shell/win32/Tray.h"
 #include "system/SettingsFile.h"
 #include "ui/PageTexts.h"
-#include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
-
-static_assert(IDC_LOAD_SETTINGS == cmdLoadSettings && IDC_HIDE_TO_TRAY == cmdHideToTray &&
-              IDC_REFRESH_BAR == cmdRefreshStatusBar);
+#include "ui/win32/SettingsPageIds.h"
+#include "ui/win32/StatusBarIds.h"
 
 namespace {
 

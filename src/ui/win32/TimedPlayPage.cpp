@@ -21,16 +21,12 @@
 #include "shell/win32/ShellWindows.h"
 #include "ui/ListColumns.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
 #include "ui/win32/ListViewText.h"
-#include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/ProgramCommands.h"
 #include "ui/win32/TimedPlayLists.h"
-
-static_assert(IDC_PROGRAM_LIST == programListId && IDC_NOW_PLAYING_LIST == nowPlayingListId &&
-              IDC_LOG_LIST == logListId && IDC_LOAD_PROGRAMS == cmdLoadPrograms);
+#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 
