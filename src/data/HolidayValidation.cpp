@@ -14,25 +14,25 @@ bool dateBefore(int y1, int m1, int d1, int y2, int m2, int d2) {
 
 }  // namespace
 
-std::variant<HolidayRecord, InputFailure> checkHoliday(const std::vector<HolidayRecord>& holidays, int modifying,
-                                                        const HolidayInput& input) {
+std::variant<HolidayRecord, HolidayFailure> checkHoliday(const std::vector<HolidayRecord>& holidays, int modifying,
+                                                          const HolidayInput& input) {
     const std::u16string_view name = trimText(input.name);
-    if (name.empty()) return InputFailure{u"请输入节假日名称", MessageIcon::information, holidayNameField};
+    if (name.empty()) return HolidayFailure{u"请输入节假日名称", MessageIcon::information, holidayNameField};
     const int existing = findHolidayByName(holidays, name.substr(0, holidayNameCapacity - 1));
     if (existing != -1 && existing != modifying) {
-        return InputFailure{u"该节假日已存在", MessageIcon::warning, holidayNameField};
+        return HolidayFailure{u"该节假日已存在", MessageIcon::warning, holidayNameField};
     }
     const auto startHour = validateInteger(input.startHour, 0, 24);
-    if (!startHour) return InputFailure{u"开始时间，输入无效", MessageIcon::warning, holidayStartHourField};
+    if (!startHour) return HolidayFailure{u"开始时间，输入无效", MessageIcon::warning, holidayStartHourField};
     const auto endHour = validateInteger(input.endHour, 0, 24);
-    if (!endHour) return InputFailure{u"结束时间，输入无效", MessageIcon::warning, holidayEndHourField};
+    if (!endHour) return HolidayFailure{u"结束时间，输入无效", MessageIcon::warning, holidayEndHourField};
     if (dateBefore(input.endYear, input.endMonth, input.endDay, input.startYear, input.startMonth, input.startDay)) {
-        return InputFailure{u"要求： 结束日期  ≥  开始日期", MessageIcon::warning, holidayEndDateField};
+        return HolidayFailure{u"要求： 结束日期  ≥  开始日期", MessageIcon::warning, holidayEndDateField};
     }
     const bool sameDate = input.startYear == input.endYear && input.startMonth == input.endMonth &&
                           input.startDay == input.endDay;
     if (sameDate && *startHour >= *endHour) {
-        return InputFailure{u"要求： 结束时间  >  开始时间", MessageIcon::warning, holidayEndHourField};
+        return HolidayFailure{u"要求： 结束时间  >  开始时间", MessageIcon::warning, holidayEndHourField};
     }
 
     HolidayRecord record;
@@ -44,14 +44,14 @@ std::variant<HolidayRecord, InputFailure> checkHoliday(const std::vector<Holiday
     return record;
 }
 
-std::variant<ShiftDayRecord, InputFailure> checkShiftDay(const std::vector<ShiftDayRecord>& shiftDays, int modifying,
-                                                          const ShiftDayInput& input) {
+std::variant<ShiftDayRecord, ShiftDayFailure> checkShiftDay(const std::vector<ShiftDayRecord>& shiftDays, int modifying,
+                                                             const ShiftDayInput& input) {
     const int existing = findShiftDay(shiftDays, input.aYear, input.aMonth, input.aDay);
     if (existing != -1 && existing != modifying) {
-        return InputFailure{u"该a日期已存在，不可重复", MessageIcon::warning, shiftDayADateField};
+        return ShiftDayFailure{u"该a日期已存在，不可重复", MessageIcon::warning, shiftDayADateField};
     }
     if (input.aYear == input.bYear && input.aMonth == input.bMonth && input.aDay == input.bDay) {
-        return InputFailure{u"要求： a日期  ≠  b日期", MessageIcon::warning, shiftDayADateField};
+        return ShiftDayFailure{u"要求： a日期  ≠  b日期", MessageIcon::warning, shiftDayADateField};
     }
     ShiftDayRecord record;
     std::memset(&record, 0, sizeof record);

@@ -11,6 +11,8 @@
 enum HolidayField { holidayNameField, holidayStartDateField, holidayStartHourField, holidayEndDateField,
                     holidayEndHourField };
 enum ShiftDayField { shiftDayADateField, shiftDayBDateField, shiftDayRemarkField };
+using HolidayFailure = InputFailure<HolidayField>;
+using ShiftDayFailure = InputFailure<ShiftDayField>;
 
 struct HolidayInput {
     std::u16string name;
@@ -29,10 +31,10 @@ struct ShiftDayInput {
 };
 
 // `modifying` is the index of the record being changed, or -1 when adding.
-std::variant<HolidayRecord, InputFailure> checkHoliday(const std::vector<HolidayRecord>& holidays, int modifying,
-                                                        const HolidayInput& input);
-std::variant<ShiftDayRecord, InputFailure> checkShiftDay(const std::vector<ShiftDayRecord>& shiftDays, int modifying,
-                                                          const ShiftDayInput& input);
+std::variant<HolidayRecord, HolidayFailure> checkHoliday(const std::vector<HolidayRecord>& holidays, int modifying,
+                                                          const HolidayInput& input);
+std::variant<ShiftDayRecord, ShiftDayFailure> checkShiftDay(const std::vector<ShiftDayRecord>& shiftDays, int modifying,
+                                                             const ShiftDayInput& input);
 
 // The refusal shown instead of the dialog when the list is full, or nothing.
 std::u16string holidayCapacityMessage(std::size_t count);

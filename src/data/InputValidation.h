@@ -16,10 +16,12 @@ std::optional<int> validateInteger(std::u16string_view text, std::optional<int> 
 // and lie within the bounds.
 std::optional<double> validateDecimal(std::u16string_view text, int decimals, double low, double high);
 
-// The first check that failed: its message, its icon and the field that gets the focus
-// (with its whole text selected). Field numbers are the dialog's own.
+// The first check that failed: its message, its icon and the field that gets the focus (with
+// its whole text selected), if any. `Field` is the checking dialog's enum of its fields; the
+// dialog knows which control holds each.
+template <typename Field>
 struct InputFailure {
     std::u16string text;
     MessageIcon icon;
-    int field;
+    std::optional<Field> field;
 };

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "data/Text.h"
 #include "ui/ProgramCells.h"
 
 namespace {
-
-constexpr int startHourEdit = 1342;
-constexpr int endHourEdit = 1343;
-constexpr int playNowSongsEdit = 1377;
-constexpr int playNowSecondsEdit = 1376;
 
 std::u16string_view trimLeading(std::u16string_view text) {
     const auto first = text.find_first_not_of(trimChars);
@@ -48,45 +44,45 @@ ProgramEditorInput editorInputFor(const ProgramRecord* program) {
     return input;
 }
 
-std::variant<ProgramRecord, InputFailure> checkProgramInput(const std::vector<ProgramRecord>& programs, int editing,
-                                                            const ProgramEditorInput& input, FileSystem& fs,
-                                                            const NetworkDriveQuery& isNetworkDrive) {
+std::variant<ProgramRecord, EditorFailure> checkProgramInput(const std::vector<ProgramRecord>& programs, int editing,
+                                                             const ProgramEditorInput& input, FileSystem& fs,
+                                                             const NetworkDriveQuery& isNetworkDrive) {
     const std::u16string_view name = trimText(std::u16string_view(input.name).substr(0, programNameCapacity - 1));
-    if (name.empty()) return InputFailure{u"请输入节目名称　　　　　　　  ", MessageIcon::information, nameEdit};
+    if (name.empty()) return EditorFailure{u"请输入节目名称　　　　　　　  ", MessageIcon::information, EditorField::name};
     const int existing = findProgramByName(programs, name);
     if (existing != -1 && existing != editing) {
-        return InputFailure{u"该节目已存在　　　　　　　　  ", MessageIcon::warning, nameEdit};
+        return EditorFailure{u"该节目已存在　　　　　　　　  ", MessageIcon::warning, EditorField::name};
     }
 
-    const int pathEdit = input.fileMode ? filePathEdit : folderPathEdit;
+    const EditorField pathField = input.fileMode ? EditorField::filePath : EditorField::folderPath;
     const std::u16string_view path = input.fileMode ? trimText(input.filePath) : trimLeading(input.folderPath);
     if (path.empty()) {
-        return InputFailure{input.fileMode ? u"请选取音频文件　　　　　　　  " : u"请选取音频文件夹　　　　　　  ",
-                            MessageIcon::information, pathEdit};
+        return EditorFailure{input.fileMode ? u"请选取音频文件　　　　　　　  " : u"请选取音频文件夹　　　　　　  ",
+                             MessageIcon::information, pathField};
     }
     const auto label = input.fileMode ? audioFileLabel : audioFolderLabel;
     if (auto problem = checkAudioPath(fs, isNetworkDrive, path, label, !input.fileMode)) {
-        return InputFailure{*problem, MessageIcon::warning, pathEdit};
+        return EditorFailure{*problem, MessageIcon::warning, pathField};
     }
     if (input.fileMode && !isSupportedAudioFile(path)) {
-        return InputFailure{u"文件后缀名无效，支持 mp3, wav, wma, flac, aac, ape, cda, m1a, m2a, m4a, mp2, mpa, ogg, "
-                            u"tak, tta, wv  (官网 > 帮助 > 格式转换工具)",
-                            MessageIcon::warning, pathEdit};
+        return EditorFailure{u"文件后缀名无效，支持 mp3, wav, wma, flac, aac, ape, cda, m1a, m2a, m4a, mp2, mpa, ogg, "
+                             u"tak, tta, wv  (官网 > 帮助 > 格式转换工具)",
+                             MessageIcon::warning, pathField};
     }
 
     const auto volume = validateInteger(input.volume, minVolume, maxVolume);
-    if (!volume) return InputFailure{u"音量输入无效　　　　　　　　  ", MessageIcon::warning, volumeEdit};
+    if (!volume) return EditorFailure{u"音量输入无效　　　　　　　　  ", MessageIcon::warning, EditorField::volume};
     if (input.startTimes.empty()) {
-        return InputFailure{u"请指定开始时间　　　　　　　  ", MessageIcon::warning, startTimesSummary};
+        return EditorFailure{u"请指定开始时间　　　　　　　  ", MessageIcon::warning, EditorField::startTimes};
     }
     if (input.countMode && !validateInteger(input.songs, 1)) {
-        return InputFailure{u"播 n 首，输入无效　　　　　　 ", MessageIcon::warning, songsEdit};
+        return EditorFailure{u"播 n 首，输入无效　　　　　　 ", MessageIcon::warning, EditorField::songs};
     }
     if (!input.countMode && !validateInteger(input.seconds, 1)) {
-        return InputFailure{u"播 n 秒，输入无效　　　　　　 ", MessageIcon::warning, secondsEdit};
+        return EditorFailure{u"播 n 秒，输入无效　　　　　　 ", MessageIcon::warning, EditorField::seconds};
     }
-    if (daySelectionText(input.days).size() <= 3) {
-        return InputFailure{u"请指定周几或几号　　　　　　  ", MessageIcon::warning, daysSummary};
+    if (!hasChosenDays(input.days)) {
+        return EditorFailure{u"请指定周几或几号　　　　　　  ", MessageIcon::warning, EditorField::days};
     }
 
     ProgramRecord record;
@@ -126,35 +122,43 @@ std::u16string daySelectionText(const DaySelection& days) {
     return daySelectionSummary(record);
 }
 
-std::variant<DaySelection, std::u16string> checkDaySelection(const DaySelection& boxes) {
-    const auto anySet = [](const std::int32_t* flags, int count) {
-        return std::any_of(flags, flags + count, [](std::int32_t flag) { return flag != 0; });
+bool hasChosenDays(const DaySelection& days) {
+    const auto anySet = [](const auto& flags) {
+        return std::any_of(std::begin(flags), std::end(flags), [](std::int32_t flag) { return flag != 0; });
     };
-    if (boxes.byWeekday && !anySet(boxes.weekdays, 7)) return std::u16string(u"请指定周几\n\n ");
-    if (!boxes.byWeekday && !anySet(boxes.monthDays, 31)) return std::u16string(u"请指定几号\n\n ");
-    return boxes;
+    return days.byWeekday ? anySet(days.weekdays) : anySet(days.monthDays);
 }
 
-std::variant<DateHourRange, InputFailure> checkDateRangeInput(int startYear, int startMonth, int startDay,
-                                                               std::u16string_view startHour, int endYear,
-                                                               int endMonth, int endDay, std::u16string_view endHour) {
+std::variant<DaySelection, std::u16string> checkDaySelection(const DaySelection& boxes) {
+    if (hasChosenDays(boxes)) return boxes;
+    return std::u16string(boxes.byWeekday ? u"请指定周几\n\n " : u"请指定几号\n\n ");
+}
+
+std::variant<DateHourRange, DateRangeFailure> checkDateRangeInput(int startYear, int startMonth, int startDay,
+                                                                   std::u16string_view startHour, int endYear,
+                                                                   int endMonth, int endDay,
+                                                                   std::u16string_view endHour) {
     const auto from = validateInteger(startHour, 0, 24);
-    if (!from) return InputFailure{u"起始时间，输入无效\n\n\n ", MessageIcon::warning, startHourEdit};
+    if (!from) return DateRangeFailure{u"起始时间，输入无效\n\n\n ", MessageIcon::warning, DateRangeField::startHour};
     const auto to = validateInteger(endHour, 0, 24);
-    if (!to) return InputFailure{u"截止时间，输入无效\n\n\n ", MessageIcon::warning, endHourEdit};
-    if (!isValidDate(startYear, startMonth, startDay)) return InputFailure{u"起始日期无效\n\n\n ", MessageIcon::warning, 0};
-    if (!isValidDate(endYear, endMonth, endDay)) return InputFailure{u"截止日期无效\n\n\n ", MessageIcon::warning, 0};
+    if (!to) return DateRangeFailure{u"截止时间，输入无效\n\n\n ", MessageIcon::warning, DateRangeField::endHour};
+    if (!isValidDate(startYear, startMonth, startDay)) {
+        return DateRangeFailure{u"起始日期无效\n\n\n ", MessageIcon::warning, std::nullopt};
+    }
+    if (!isValidDate(endYear, endMonth, endDay)) {
+        return DateRangeFailure{u"截止日期无效\n\n\n ", MessageIcon::warning, std::nullopt};
+    }
     if (dateBefore(endYear, endMonth, endDay, startYear, startMonth, startDay)) {
-        return InputFailure{u"要求：\n截止日期  ≥  起始日期\n\n ", MessageIcon::warning, 0};
+        return DateRangeFailure{u"要求：\n截止日期  ≥  起始日期\n\n ", MessageIcon::warning, std::nullopt};
     }
     if (startYear == endYear && startMonth == endMonth && startDay == endDay && *from >= *to) {
-        return InputFailure{u"要求：\n截止时间  >  起始时间\n\n ", MessageIcon::warning, 0};
+        return DateRangeFailure{u"要求：\n截止时间  >  起始时间\n\n ", MessageIcon::warning, std::nullopt};
     }
     return DateHourRange{startYear, startMonth, startDay, *from, endYear, endMonth, endDay, *to};
 }
 
-std::variant<int, InputFailure> checkPlayNowAmount(bool countMode, std::u16string_view text) {
+std::variant<int, PlayNowFailure> checkPlayNowAmount(bool countMode, std::u16string_view text) {
     if (const auto amount = validateInteger(text, 1)) return *amount;
-    return countMode ? InputFailure{u"播 n 首，输入无效", MessageIcon::warning, playNowSongsEdit}
-                     : InputFailure{u"播 n 秒，输入无效", MessageIcon::warning, playNowSecondsEdit};
+    return PlayNowFailure{countMode ? u"播 n 首，输入无效" : u"播 n 秒，输入无效", MessageIcon::warning,
+                          PlayNowField::amount};
 }

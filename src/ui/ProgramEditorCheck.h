@@ -11,25 +11,26 @@
 #include "data/InputValidation.h"
 #include "data/ProgramRecord.h"
 
-// Control ids of the editor "定时播" that a failure puts the focus into.
-enum EditorControl {
-    nameEdit = 1009,
-    fileRadio = 1012,
-    folderRadio = 1013,
-    filePathEdit = 1014,
-    folderPathEdit = 1015,
-    volumeEdit = 1070,
-    startTimesSummary = 1107,
-    secondsEdit = 1018,
-    songsEdit = 1019,
-    daysSummary = 1339,
-};
+// The editor's fields that a failed check puts the focus into.
+enum class EditorField { name, filePath, folderPath, volume, startTimes, songs, seconds, days };
+using EditorFailure = InputFailure<EditorField>;
+
+// The date-range dialog's hour edits.
+enum class DateRangeField { startHour, endHour };
+using DateRangeFailure = InputFailure<DateRangeField>;
+
+// A play-now dialog's one edit: the number of songs or of seconds.
+enum class PlayNowField { amount };
+using PlayNowFailure = InputFailure<PlayNowField>;
 
 struct DaySelection {
     bool byWeekday = true;
     std::int32_t weekdays[7] = {1, 1, 1, 1, 1, 1, 1};
     std::int32_t monthDays[31] = {};
 };
+
+// At least one day of the active kind (weekdays or days of the month) is chosen.
+bool hasChosenDays(const DaySelection& days);
 
 // The editor's controls and working values.
 struct ProgramEditorInput {
@@ -53,9 +54,9 @@ struct ProgramEditorInput {
 ProgramEditorInput editorInputFor(const ProgramRecord* program);
 
 // `editing` is the index of the program being modified, or -1 when adding.
-std::variant<ProgramRecord, InputFailure> checkProgramInput(const std::vector<ProgramRecord>& programs, int editing,
-                                                            const ProgramEditorInput& input, FileSystem& fs,
-                                                            const NetworkDriveQuery& isNetworkDrive);
+std::variant<ProgramRecord, EditorFailure> checkProgramInput(const std::vector<ProgramRecord>& programs, int editing,
+                                                             const ProgramEditorInput& input, FileSystem& fs,
+                                                             const NetworkDriveQuery& isNetworkDrive);
 
 // Asked before a program that is playing is changed: stop it first?
 std::u16string stopToModifyQuestion(std::u16string_view oldName, bool renamed);
@@ -66,10 +67,11 @@ std::u16string daySelectionText(const DaySelection& days);
 // The day-selection dialog's OK: at least one box of the active kind.
 std::variant<DaySelection, std::u16string> checkDaySelection(const DaySelection& boxes);
 
-// The date-range dialog's OK. Fields: 1342 start hour, 1343 end hour.
-std::variant<DateHourRange, InputFailure> checkDateRangeInput(int startYear, int startMonth, int startDay,
-                                                               std::u16string_view startHour, int endYear,
-                                                               int endMonth, int endDay, std::u16string_view endHour);
+// The date-range dialog's OK.
+std::variant<DateHourRange, DateRangeFailure> checkDateRangeInput(int startYear, int startMonth, int startDay,
+                                                                   std::u16string_view startHour, int endYear,
+                                                                   int endMonth, int endDay,
+                                                                   std::u16string_view endHour);
 
-// The play-now dialogs' OK: a whole number of at least 1 (field: the edit, 1377 or 1376).
-std::variant<int, InputFailure> checkPlayNowAmount(bool countMode, std::u16string_view text);
+// The play-now dialogs' OK: a whole number of at least 1.
+std::variant<int, PlayNowFailure> checkPlayNowAmount(bool countMode, std::u16string_view text);

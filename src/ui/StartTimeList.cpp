@@ -45,11 +45,11 @@ std::variant<std::vector<TimeOfDay>, std::u16string> StartTimeList::finish() con
     return times;
 }
 
-std::variant<std::vector<TimeOfDay>, InputFailure> generateStartTimes(const DateTime& from, const DateTime& to,
+std::variant<std::vector<TimeOfDay>, BatchFailure> generateStartTimes(const DateTime& from, const DateTime& to,
                                                                       std::u16string_view intervalText) {
-    if (millisecondsBetween(from, to) < 0) return InputFailure{u"时间范围无效", MessageIcon::warning, 0};
+    if (millisecondsBetween(from, to) < 0) return BatchFailure{u"时间范围无效", MessageIcon::warning, std::nullopt};
     const auto minutes = validateDecimal(intervalText, 2, 0.2, 1440);
-    if (!minutes) return InputFailure{u"时间间隔无效", MessageIcon::warning, startTimeEditField};
+    if (!minutes) return BatchFailure{u"时间间隔无效", MessageIcon::warning, BatchField::interval};
     // Hundredths of a minute are exact in integers: 1.01 minutes is 60.6 s, so 60 s.
     const auto hundredths = static_cast<std::int64_t>(*minutes * 100 + 0.5);
     const std::int64_t step = hundredths * 60 / 100;

@@ -9,7 +9,9 @@
 #include "data/DateTime.h"
 #include "data/InputValidation.h"
 
-inline constexpr int startTimeEditField = 1121;  // the batch dialog's interval edit
+// The batch dialog's interval edit, the one field its check can fail on.
+enum class BatchField { interval };
+using BatchFailure = InputFailure<BatchField>;
 
 // The texts of the dialog's sorted list box, as the Win32 list box holds them.
 class StartTimeList {
@@ -42,7 +44,7 @@ inline constexpr std::u16string_view clearQuestion = u"确定清空 ？\n\n ";
 
 // The batch generator: every step from `from` through `to` (both with milliseconds 0), the
 // step being the interval in minutes (0.2 to 1440, two decimals) times 60, in whole seconds.
-std::variant<std::vector<TimeOfDay>, InputFailure> generateStartTimes(const DateTime& from, const DateTime& to,
+std::variant<std::vector<TimeOfDay>, BatchFailure> generateStartTimes(const DateTime& from, const DateTime& to,
                                                                       std::u16string_view intervalText);
 
 // The editor's summary: startTimeSummary plus a hint when the list holds exactly one time.

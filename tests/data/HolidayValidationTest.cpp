@@ -9,9 +9,9 @@ HolidayInput input(std::u16string name, std::u16string startHour = u"0", std::u1
     return HolidayInput{std::move(name), 2024, 5, 1, std::move(startHour), 2024, 5, 5, std::move(endHour), false};
 }
 
-InputFailure failureOf(const std::variant<HolidayRecord, InputFailure>& result) {
-    EXPECT_TRUE(std::holds_alternative<InputFailure>(result));
-    return std::holds_alternative<InputFailure>(result) ? std::get<InputFailure>(result) : InputFailure{};
+HolidayFailure failureOf(const std::variant<HolidayRecord, HolidayFailure>& result) {
+    EXPECT_TRUE(std::holds_alternative<HolidayFailure>(result));
+    return std::holds_alternative<HolidayFailure>(result) ? std::get<HolidayFailure>(result) : HolidayFailure{};
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ TEST(ValidateInteger, OnlyTheExactDecimalFormWithinBounds) {
 
 TEST(HolidayValidation, ChecksInOrderWithTheirMessagesAndFields) {
     const std::vector<HolidayRecord> holidays{holiday(u"Labour Day", {2024, 5, 1, 0, 2024, 5, 5, 24})};
-    InputFailure f = failureOf(checkHoliday(holidays, -1, input(u" \u3000")));
+    HolidayFailure f = failureOf(checkHoliday(holidays, -1, input(u" \u3000")));
     EXPECT_EQ(f.text, u"请输入节假日名称");
     EXPECT_EQ(f.icon, MessageIcon::information);
     EXPECT_EQ(f.field, holidayNameField);
@@ -85,12 +85,12 @@ TEST(HolidayValidation, ModifyingMayKeepItsOwnNameAndTheRecordIsBuiltTrimmed) {
 TEST(ShiftDayValidation, DateAMustBeNewAndDifferFromDateB) {
     const std::vector<ShiftDayRecord> shifts{shiftDay(2024, 10, 12, 2024, 10, 8, true)};
     auto result = checkShiftDay(shifts, -1, {2024, 10, 12, 2024, 10, 9, u"", false});
-    ASSERT_TRUE(std::holds_alternative<InputFailure>(result));
-    EXPECT_EQ(std::get<InputFailure>(result).text, u"该a日期已存在，不可重复");
+    ASSERT_TRUE(std::holds_alternative<ShiftDayFailure>(result));
+    EXPECT_EQ(std::get<ShiftDayFailure>(result).text, u"该a日期已存在，不可重复");
     EXPECT_TRUE(std::holds_alternative<ShiftDayRecord>(checkShiftDay(shifts, 0, {2024, 10, 12, 2024, 10, 9, u"", false})));
     result = checkShiftDay(shifts, -1, {2024, 9, 29, 2024, 9, 29, u"", false});
-    ASSERT_TRUE(std::holds_alternative<InputFailure>(result));
-    EXPECT_EQ(std::get<InputFailure>(result).text, u"要求： a日期  ≠  b日期");
+    ASSERT_TRUE(std::holds_alternative<ShiftDayFailure>(result));
+    EXPECT_EQ(std::get<ShiftDayFailure>(result).text, u"要求： a日期  ≠  b日期");
 
     const std::u16string remark = u" " + std::u16string(70, u'注') + u" ";
     result = checkShiftDay(shifts, -1, {2024, 9, 29, 2024, 10, 7, remark, false});

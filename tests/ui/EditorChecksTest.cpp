@@ -21,13 +21,13 @@ struct Editor {
         input.name = u"  上课铃\t";
         input.filePath = u"D:/铃/上课.MP3";
     }
-    std::variant<ProgramRecord, InputFailure> check(int editing = -1) {
+    std::variant<ProgramRecord, EditorFailure> check(int editing = -1) {
         return checkProgramInput(programs, editing, input, fs, network);
     }
-    InputFailure failure(int editing = -1) {
+    EditorFailure failure(int editing = -1) {
         const auto result = check(editing);
-        EXPECT_TRUE(std::holds_alternative<InputFailure>(result));
-        return std::holds_alternative<InputFailure>(result) ? std::get<InputFailure>(result) : InputFailure{};
+        EXPECT_TRUE(std::holds_alternative<EditorFailure>(result));
+        return std::holds_alternative<EditorFailure>(result) ? std::get<EditorFailure>(result) : EditorFailure{};
     }
 };
 
@@ -60,7 +60,7 @@ TEST(ProgramEditor, ChecksRunInOrderWithTheirTextsAndFields) {
     Editor editor;
     editor.input.name = u"\u3000 ";
     EXPECT_EQ(editor.failure().text, u"请输入节目名称　　　　　　　  ");
-    EXPECT_EQ(editor.failure().field, nameEdit);
+    EXPECT_EQ(editor.failure().field, EditorField::name);
 
     editor.input.name = u"morning BELL";
     EXPECT_EQ(editor.failure().text, u"该节目已存在　　　　　　　　  ");
@@ -76,9 +76,9 @@ TEST(ProgramEditor, ChecksRunInOrderWithTheirTextsAndFields) {
     editor.input.filePath = u"D:/歌";
     EXPECT_EQ(editor.failure().text, u"音频文件不存在");
     editor.input.filePath = u"D:/铃/movie.mp4";
-    const InputFailure extension = editor.failure();
+    const EditorFailure extension = editor.failure();
     EXPECT_EQ(extension.text.rfind(u"文件后缀名无效，支持 mp3, wav", 0), 0u);
-    EXPECT_EQ(extension.field, filePathEdit);
+    EXPECT_EQ(extension.field, EditorField::filePath);
 
     editor.input.fileMode = false;
     editor.input.folderPath = u"  D:/歌";  // leading blanks only are removed
@@ -86,7 +86,7 @@ TEST(ProgramEditor, ChecksRunInOrderWithTheirTextsAndFields) {
     EXPECT_EQ(editor.failure().text, u"音量输入无效　　　　　　　　  ");
     for (const auto* bad : {u"24", u"101", u"", u"8a"}) {
         editor.input.volume = bad;
-        EXPECT_EQ(editor.failure().field, volumeEdit) << "volume";
+        EXPECT_EQ(editor.failure().field, EditorField::volume) << "volume";
     }
     editor.input.volume = u"80";
     editor.input.startTimes.clear();
@@ -96,9 +96,13 @@ TEST(ProgramEditor, ChecksRunInOrderWithTheirTextsAndFields) {
     EXPECT_EQ(editor.failure().text, u"播 n 首，输入无效　　　　　　 ");
     editor.input.countMode = false;
     editor.input.seconds = u"";
-    EXPECT_EQ(editor.failure().field, secondsEdit);
+    EXPECT_EQ(editor.failure().field, EditorField::seconds);
     editor.input.seconds = u"90";
+    std::fill(std::begin(editor.input.days.weekdays), std::end(editor.input.days.weekdays), 0);
+    editor.input.days.monthDays[30] = 1;  // days of the other kind do not count
+    EXPECT_EQ(editor.failure().field, EditorField::days);
     editor.input.days.byWeekday = false;
+    editor.input.days.monthDays[30] = 0;
     EXPECT_EQ(editor.failure().text, u"请指定周几或几号　　　　　　  ");
     editor.input.days.monthDays[30] = 1;
 
@@ -167,11 +171,13 @@ TEST(StartTimeDialog, BatchGeneration) {
 
     for (const auto* bad : {u"0.19", u"1441", u"1.234", u"abc", u".5", u"1e2", u"01"}) {
         const auto refused = generateStartTimes(from, at(2024, 9, 2, 9, 0, 0), bad);
-        ASSERT_TRUE(std::holds_alternative<InputFailure>(refused));
-        EXPECT_EQ(std::get<InputFailure>(refused).text, u"时间间隔无效");
+        ASSERT_TRUE(std::holds_alternative<BatchFailure>(refused));
+        EXPECT_EQ(std::get<BatchFailure>(refused).text, u"时间间隔无效");
+        EXPECT_EQ(std::get<BatchFailure>(refused).field, BatchField::interval);
     }
     const auto backwards = generateStartTimes(at(2024, 9, 2, 9, 0, 0), from, u"1");
-    EXPECT_EQ(std::get<InputFailure>(backwards).text, u"时间范围无效");
+    EXPECT_EQ(std::get<BatchFailure>(backwards).text, u"时间范围无效");
+    EXPECT_FALSE(std::get<BatchFailure>(backwards).field);
 }
 
 TEST(DayAndRangeDialogs, OkChecks) {
@@ -184,8 +190,8 @@ TEST(DayAndRangeDialogs, OkChecks) {
     EXPECT_TRUE(std::holds_alternative<DaySelection>(checkDaySelection(days)));
     EXPECT_EQ(daySelectionText(days), u"每月:1,31");
 
-    const auto failure = [](const std::variant<DateHourRange, InputFailure>& r) {
-        return std::holds_alternative<InputFailure>(r) ? std::get<InputFailure>(r).text : std::u16string();
+    const auto failure = [](const std::variant<DateHourRange, DateRangeFailure>& r) {
+        return std::holds_alternative<DateRangeFailure>(r) ? std::get<DateRangeFailure>(r).text : std::u16string();
     };
     EXPECT_EQ(failure(checkDateRangeInput(2024, 1, 1, u"8", 2024, 1, 1, u"8")), u"要求：\n截止时间  >  起始时间\n\n ");
     EXPECT_EQ(failure(checkDateRangeInput(2024, 1, 2, u"0", 2024, 1, 1, u"24")), u"要求：\n截止日期  ≥  起始日期\n\n ");
@@ -197,6 +203,6 @@ TEST(DayAndRangeDialogs, OkChecks) {
     EXPECT_EQ(dateRangeText(std::get<DateHourRange>(whole)), u"2024-01-01 00:00 ~ 2024-01-01 24:00");
 
     EXPECT_EQ(std::get<int>(checkPlayNowAmount(false, u" 600 ")), 600);
-    EXPECT_EQ(std::get<InputFailure>(checkPlayNowAmount(true, u"0")).text, u"播 n 首，输入无效");
-    EXPECT_EQ(std::get<InputFailure>(checkPlayNowAmount(false, u"")).field, 1376);
+    EXPECT_EQ(std::get<PlayNowFailure>(checkPlayNowAmount(true, u"0")).text, u"播 n 首，输入无效");
+    EXPECT_EQ(std::get<PlayNowFailure>(checkPlayNowAmount(false, u"")).field, PlayNowField::amount);
 }

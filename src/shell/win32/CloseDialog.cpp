@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
+#include "shell/win32/CloseDialogIds.h"
 #include "shell/win32/GdiHandles.h"
-#include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
+#include "ui/win32/SettingsPageIds.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ void askCloseOrHide() {
         DialogBoxParamW(windows.instance, MAKEINTRESOURCEW(IDD_CLOSE_PROMPT), windows.mainWindow, closeDialogProc,
                         reinterpret_cast<LPARAM>(background.get()));
     if (choice == chooseTray) {
-        SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(cmdHideToTray, BN_CLICKED), 0);
+        SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(IDC_HIDE_TO_TRAY, BN_CLICKED), 0);
     } else if (choice == chooseExit) {
         shutdownApp(false);
     }

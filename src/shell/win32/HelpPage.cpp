@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "shell/win32/GdiHandles.h"
+#include "shell/win32/HelpPageIds.h"
 #include "shell/win32/PngResource.h"
-#include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 

@@ -12,8 +12,8 @@
 #include "shell/HtmlText.h"
 #include "shell/win32/BrowserSite.h"
 #include "shell/win32/GdiHandles.h"
-#include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
+#include "shell/win32/TroubleshootingPageIds.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -6,6 +6,7 @@
 #include "shell/win32/CloseDialog.h"
 #include "shell/win32/HelpPage.h"
 #include "shell/win32/NavBar.h"
+#include "shell/win32/NavBarIds.h"
 #include "shell/win32/PasteFilter.h"
 #include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellTexts.h"
@@ -14,6 +15,8 @@
 #include "shell/win32/Tray.h"
 #include "shell/win32/TroubleshootingPage.h"
 #include "ui/win32/Pages.h"
+#include "ui/win32/SettingsPageIds.h"
+#include "ui/win32/StatusBarIds.h"
 
 namespace {
 
@@ -43,14 +46,14 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
-                case cmdShowMainWindow:
+                case IDM_SHOW_MAIN_WINDOW:
                     restoreFromTray();
                     return 0;
-                case cmdHideToTray:  // from the settings page
+                case IDC_HIDE_TO_TRAY:  // from the settings page
                     hideToTray();
                     return 0;
-                case cmdRefreshStatusBar:  // from the settings page, for the status bar
-                    SendMessageW(shellWindows().statusBar, WM_COMMAND, cmdRefreshStatusBar, 0);
+                case IDC_REFRESH_BAR:  // from the settings page, for the status bar
+                    SendMessageW(shellWindows().statusBar, WM_COMMAND, IDC_REFRESH_BAR, 0);
                     return 0;
             }
             break;

@@ -10,8 +10,8 @@
 #include "shell/ShellLayout.h"
 #include "shell/win32/GdiHandles.h"
 #include "shell/win32/MainWindow.h"
+#include "shell/win32/NavBarIds.h"
 #include "shell/win32/PngResource.h"
-#include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
 
 namespace {

@@ -18,6 +18,10 @@
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
+#include "ui/win32/HolidayPageIds.h"
+#include "ui/win32/InstantPageIds.h"
+#include "ui/win32/SettingsPageIds.h"
+#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 
@@ -45,7 +49,7 @@ void sendLoadCommand(int page, WORD command) {
 
 void showFirstTime(HWND main) {
     ShellWindows& windows = shellWindows();
-    SetFocus(GetDlgItem(windows.pages[timedPlayPage], nowPlayingListId));
+    SetFocus(GetDlgItem(windows.pages[timedPlayPage], IDC_NOW_PLAYING_LIST));
     // In front once at start, then an ordinary window again.
     SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(main, SW_SHOWMAXIMIZED);
@@ -75,7 +79,7 @@ bool createMainWindow(const StartFlags& flags) {
     TimedPlayController& timedPlay = *engines.timedPlay();
     showFirstTime(main);
     if (flags.startHidden) {
-        SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(cmdHideToTray, BN_CLICKED), 0);
+        SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(IDC_HIDE_TO_TRAY, BN_CLICKED), 0);
     }
     if (flags.lockAtStart) LockWorkStation();
     SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
@@ -87,10 +91,10 @@ bool createMainWindow(const StartFlags& flags) {
     if (!checkToolFiles(paths.exeDir).empty()) return failStartUp(toolFilesMessage);
     // Holidays and settings first: the settings choose the device and the ducking before any
     // program can start, and the holidays are in place before the first scheduler tick.
-    sendLoadCommand(holidayPage, cmdLoadHolidays);
-    sendLoadCommand(settingsPage, cmdLoadSettings);
-    sendLoadCommand(timedPlayPage, cmdLoadPrograms);
-    sendLoadCommand(instantPage, cmdLoadInstant);
+    sendLoadCommand(holidayPage, IDC_LOAD_HOLIDAYS);
+    sendLoadCommand(settingsPage, IDC_LOAD_SETTINGS);
+    sendLoadCommand(timedPlayPage, IDC_LOAD_PROGRAMS);
+    sendLoadCommand(instantPage, IDC_LOAD_INSTANT);
     // Every file is read and the bells run before the first message of a failed read waits for OK.
     timedPlay.startTimer();
     static Win32Prompt mainPrompt(main);

@@ -55,7 +55,7 @@ void restoreFromTray() {
 
 void onTrayCallback(LPARAM mouseMessage) {
     if (mouseMessage == WM_LBUTTONDOWN) {
-        SendMessageW(shellWindows().mainWindow, WM_COMMAND, MAKEWPARAM(cmdShowMainWindow, 0), 0);
+        SendMessageW(shellWindows().mainWindow, WM_COMMAND, MAKEWPARAM(IDM_SHOW_MAIN_WINDOW, 0), 0);
     } else if (mouseMessage == WM_RBUTTONDOWN) {
         showTrayMenu();
     }

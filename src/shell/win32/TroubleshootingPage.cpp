@@ -3,8 +3,8 @@
 #include "shell/AppState.h"
 #include "shell/win32/HtmlView.h"
 #include "shell/win32/LocalHelp.h"
-#include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
+#include "shell/win32/TroubleshootingPageIds.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/StartUp.h"
+#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ namespace {
 // focus; everywhere else they are ordinary keys.
 bool translateMoveKeys(HACCEL accelerators, MSG& message) {
     const HWND timedPlay = shellWindows().pages[timedPlayPage];
-    if (appState().currentPage != timedPlayPage || GetFocus() != GetDlgItem(timedPlay, programListId)) return false;
+    if (appState().currentPage != timedPlayPage || GetFocus() != GetDlgItem(timedPlay, IDC_PROGRAM_LIST)) return false;
     return TranslateAcceleratorW(timedPlay, accelerators, &message) != 0;
 }
 

@@ -6,10 +6,8 @@
 #include "data/win32/LocalNow.h"
 #include "ui/StartTimeList.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
+#include "ui/win32/StartTimeDialogIds.h"
 #include "ui/win32/WhenDialogs.h"
-
-static_assert(IDC_BATCH_INTERVAL == startTimeEditField);
 
 namespace {
 
@@ -24,8 +22,8 @@ void confirm(HWND dialog, std::vector<TimeOfDay>& generated) {
     to.day = from.day;
     to.dayOfWeek = from.dayOfWeek;
     auto times = generateStartTimes(from, to, controlText(dialog, IDC_BATCH_INTERVAL));
-    if (const auto* failure = std::get_if<InputFailure>(&times)) {
-        showInputFailure(dialog, *failure);
+    if (const auto* failure = std::get_if<BatchFailure>(&times)) {
+        showInputFailure(dialog, *failure, [](BatchField) { return IDC_BATCH_INTERVAL; });
         return;
     }
     const auto& list = std::get<std::vector<TimeOfDay>>(times);

@@ -6,7 +6,7 @@
 #include "data/Text.h"
 #include "data/win32/LocalNow.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
+#include "ui/win32/DateRangeDialogIds.h"
 #include "ui/win32/WhenDialogs.h"
 
 namespace {
@@ -36,8 +36,10 @@ void confirm(HWND dialog, DateHourRange& range) {
     const DateTime to = pickerValue(dialog, IDC_RANGE_TO);
     const auto checked = checkDateRangeInput(from.year, from.month, from.day, controlText(dialog, IDC_RANGE_FROM_HOUR),
                                              to.year, to.month, to.day, controlText(dialog, IDC_RANGE_TO_HOUR));
-    if (const auto* failure = std::get_if<InputFailure>(&checked)) {
-        showInputFailure(dialog, *failure);
+    if (const auto* failure = std::get_if<DateRangeFailure>(&checked)) {
+        showInputFailure(dialog, *failure, [](DateRangeField field) {
+            return field == DateRangeField::startHour ? IDC_RANGE_FROM_HOUR : IDC_RANGE_TO_HOUR;
+        });
         return;
     }
     range = std::get<DateHourRange>(checked);

@@ -5,15 +5,19 @@
 #include <variant>
 
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
+#include "ui/win32/DaySelectionDialogIds.h"
 #include "ui/win32/WhenDialogs.h"
 
 namespace {
 
-// The month-day boxes "01" to "31"; their ids skip the numbers of the template's other controls.
-constexpr std::array<int, 31> monthDayBoxes{1040, 1041, 1042, 1043, 1044, 1045, 1047, 1048, 1049, 1050, 1051,
-                                            1052, 1054, 1056, 1057, 1059, 1061, 1062, 1063, 1064, 1065, 1066,
-                                            1067, 1068, 1069, 1071, 1072, 1073, 1075, 1077, 1079};
+// The month-day boxes "01" to "31".
+constexpr std::array<int, 31> monthDayBoxes{
+    IDC_MONTH_DAY_1,  IDC_MONTH_DAY_2,  IDC_MONTH_DAY_3,  IDC_MONTH_DAY_4,  IDC_MONTH_DAY_5,  IDC_MONTH_DAY_6,
+    IDC_MONTH_DAY_7,  IDC_MONTH_DAY_8,  IDC_MONTH_DAY_9,  IDC_MONTH_DAY_10, IDC_MONTH_DAY_11, IDC_MONTH_DAY_12,
+    IDC_MONTH_DAY_13, IDC_MONTH_DAY_14, IDC_MONTH_DAY_15, IDC_MONTH_DAY_16, IDC_MONTH_DAY_17, IDC_MONTH_DAY_18,
+    IDC_MONTH_DAY_19, IDC_MONTH_DAY_20, IDC_MONTH_DAY_21, IDC_MONTH_DAY_22, IDC_MONTH_DAY_23, IDC_MONTH_DAY_24,
+    IDC_MONTH_DAY_25, IDC_MONTH_DAY_26, IDC_MONTH_DAY_27, IDC_MONTH_DAY_28, IDC_MONTH_DAY_29, IDC_MONTH_DAY_30,
+    IDC_MONTH_DAY_31};
 constexpr int weekdayCount = 7;
 
 void setByWeekday(HWND dialog, bool byWeekday) {

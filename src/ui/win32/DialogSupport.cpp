@@ -97,8 +97,3 @@ bool askAppQuestion(HWND owner, std::u16string_view text) {
 bool askAppWarning(HWND owner, std::u16string_view text) {
     return appMessageBox(owner, text, MB_YESNO | MB_ICONWARNING) == IDYES;
 }
-
-void showInputFailure(HWND dialog, const InputFailure& failure) {
-    showAppMessage(dialog, failure.text, failure.icon);
-    if (failure.field != 0) focusAndSelect(dialog, failure.field);
-}

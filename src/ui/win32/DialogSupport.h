@@ -48,5 +48,10 @@ void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon);
 bool askAppQuestion(HWND owner, std::u16string_view text);
 // Yes/No with the warning icon; true for Yes.
 bool askAppWarning(HWND owner, std::u16string_view text);
-// The failure's message, then the focus into its field (none for field 0).
-void showInputFailure(HWND dialog, const InputFailure& failure);
+// The failure's message, then the focus into the control that holds its field, if it names
+// one; `controlOf` maps the dialog's field to that control's id.
+template <typename Field, typename ControlOf>
+void showInputFailure(HWND dialog, const InputFailure<Field>& failure, ControlOf controlOf) {
+    showAppMessage(dialog, failure.text, failure.icon);
+    if (failure.field) focusAndSelect(dialog, controlOf(*failure.field));
+}

@@ -2,13 +2,33 @@
 
 #include <shellapi.h>
 
+#include <string_view>
+
 #include "data/win32/WideText.h"
 #include "shell/AppState.h"
 #include "ui/EditorLinks.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
+#include "ui/win32/ProgramEditorIds.h"
 
 namespace {
+
+struct InfoLink {
+    int id;
+    std::u16string_view message;
+};
+
+// The links that show an information box.
+constexpr InfoLink infoLinks[] = {
+    {IDC_LOUDNESS_LINK, loudnessAdvice},
+    {IDC_RECORDING_LINK, recordingAdvice},
+    {IDC_SEQUENTIAL_INFO, sequentialPlayNote},
+    {IDC_RANDOM_INFO, randomPlayNote},
+    {IDC_VOLUME_GUIDE_LINK, volumeAdvice},
+    {IDC_LATE_START_LINK, lateStartNote},
+    {IDC_FADE_LINK, fadeNote},
+    {IDC_DEVICE_LINK, deviceNote},
+    {IDC_EXPERT_LINK, expertNote},
+};
 
 INT_PTR CALLBACK amplifierProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
@@ -50,8 +70,10 @@ bool runEditorLink(HWND dialog, int id) {
         openSampleFolder(dialog);
         return true;
     }
-    const std::u16string_view message = editorLinkMessage(id);
-    if (message.empty()) return false;
-    showAppMessage(dialog, message, MessageIcon::information);
-    return true;
+    for (const InfoLink& link : infoLinks) {
+        if (link.id != id) continue;
+        showAppMessage(dialog, link.message, MessageIcon::information);
+        return true;
+    }
+    return false;
 }

@@ -5,7 +5,7 @@
 #include "shell/AppState.h"
 #include "ui/PageTexts.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/PageResources.h"
+#include "ui/win32/HolidayPageIds.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 

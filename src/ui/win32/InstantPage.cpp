@@ -1,13 +1,13 @@
 #include <windows.h>
 
-#include "ui/win32/PageResources.h"
+#include "ui/win32/InstantPageIds.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 
 namespace {
 
 // The immediate-play list and its load arrive with their own page; until then the load
-// command 1401 finds nothing to read.
+// command finds nothing to read.
 INT_PTR CALLBACK instantPageProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }

@@ -8,7 +8,7 @@
 #include "ui/EditorLinks.h"
 #include "ui/ProgramEditorCheck.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
+#include "ui/win32/PlayNowDialogIds.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ void initialise(HWND dialog, const PlayNowState& state) {
 
 void confirm(HWND dialog, PlayNowState& state) {
     const auto checked = checkPlayNowAmount(state.countMode(), controlText(dialog, state.edit()));
-    if (const auto* failure = std::get_if<InputFailure>(&checked)) {
-        showInputFailure(dialog, *failure);
+    if (const auto* failure = std::get_if<PlayNowFailure>(&checked)) {
+        showInputFailure(dialog, *failure, [&state](PlayNowField) { return state.edit(); });
         return;
     }
     state.amount = std::get<int>(checked);
@@ -49,7 +49,8 @@ INT_PTR CALLBACK playNowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             return TRUE;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom != IDC_FADE_LINK || (header->code != NM_CLICK && header->code != NM_RETURN)) return FALSE;
+            const bool clicked = header->code == NM_CLICK || header->code == NM_RETURN;
+            if (header->idFrom != IDC_PLAY_NOW_FADE_LINK || !clicked) return FALSE;
             showFadeNote(dialog);
             return TRUE;
         }
@@ -61,7 +62,7 @@ INT_PTR CALLBACK playNowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
                 case IDCANCEL:
                     EndDialog(dialog, IDCANCEL);
                     return TRUE;
-                case IDC_FADE_LINK:
+                case IDC_PLAY_NOW_FADE_LINK:
                     showFadeNote(dialog);
                     return TRUE;
             }

@@ -14,13 +14,12 @@
 #include "shell/AppState.h"
 #include "ui/ProgramListOps.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
 #include "ui/win32/ListViewText.h"
-#include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/PlayNowDialog.h"
 #include "ui/win32/ProgramEditor.h"
 #include "ui/win32/TimedPlayLists.h"
+#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 

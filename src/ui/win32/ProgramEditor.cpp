@@ -16,13 +16,9 @@
 #include "ui/win32/AudioChoosers.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/EditorLinkActions.h"
-#include "ui/win32/EditorResources.h"
 #include "ui/win32/PageSupport.h"
+#include "ui/win32/ProgramEditorIds.h"
 #include "ui/win32/WhenDialogs.h"
-
-static_assert(IDC_NAME == nameEdit && IDC_FILE_PATH == filePathEdit && IDC_FOLDER_PATH == folderPathEdit &&
-              IDC_VOLUME == volumeEdit && IDC_START_SUMMARY == startTimesSummary && IDC_SONGS == songsEdit &&
-              IDC_SECONDS == secondsEdit && IDC_DAY_SUMMARY == daysSummary);
 
 namespace {
 
@@ -83,6 +79,28 @@ void initialise(HWND dialog, EditorState& state) {
     state.loading = false;
 }
 
+int controlOf(EditorField field) {
+    switch (field) {
+        case EditorField::filePath:
+            return IDC_FILE_PATH;
+        case EditorField::folderPath:
+            return IDC_FOLDER_PATH;
+        case EditorField::volume:
+            return IDC_VOLUME;
+        case EditorField::startTimes:
+            return IDC_START_SUMMARY;
+        case EditorField::songs:
+            return IDC_SONGS;
+        case EditorField::seconds:
+            return IDC_SECONDS;
+        case EditorField::days:
+            return IDC_DAY_SUMMARY;
+        case EditorField::name:
+            break;
+    }
+    return IDC_NAME;
+}
+
 ProgramEditorInput readControls(HWND dialog, const EditorState& state) {
     ProgramEditorInput input = state.working;
     input.name = controlText(dialog, IDC_NAME);
@@ -103,8 +121,8 @@ void confirm(HWND dialog, const EditorState& state) {
     std::vector<ProgramRecord>& programs = appState().programs;
     const auto checked =
         checkProgramInput(programs, state.index, readControls(dialog, state), pageFileSystem(), isNetworkDrive);
-    if (const auto* failure = std::get_if<InputFailure>(&checked)) {
-        showInputFailure(dialog, *failure);
+    if (const auto* failure = std::get_if<EditorFailure>(&checked)) {
+        showInputFailure(dialog, *failure, controlOf);
         return;
     }
     const ProgramRecord& record = std::get<ProgramRecord>(checked);

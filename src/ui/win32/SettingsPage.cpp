@@ -8,9 +8,10 @@
 #include "system/SettingsFile.h"
 #include "ui/PageTexts.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
+#include "ui/win32/SettingsPageIds.h"
+#include "ui/win32/StatusBarIds.h"
 
 namespace {
 

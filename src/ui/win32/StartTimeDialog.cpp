@@ -10,7 +10,7 @@
 #include "data/win32/WideText.h"
 #include "ui/StartTimeList.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
+#include "ui/win32/StartTimeDialogIds.h"
 #include "ui/win32/WhenDialogs.h"
 
 namespace {

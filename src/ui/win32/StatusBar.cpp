@@ -7,9 +7,9 @@
 #include "shell/AppState.h"
 #include "ui/ListColumns.h"
 #include "ui/PageTexts.h"
-#include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
+#include "ui/win32/StatusBarIds.h"
 
 namespace {
 

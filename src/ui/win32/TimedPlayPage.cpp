@@ -12,13 +12,12 @@
 #include "shell/AppState.h"
 #include "ui/ListColumns.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/EditorResources.h"
 #include "ui/win32/ListViewText.h"
-#include "ui/win32/PageResources.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/ProgramCommands.h"
 #include "ui/win32/TimedPlayLists.h"
+#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 

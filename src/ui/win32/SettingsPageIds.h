@@ -1,0 +1,12 @@
+// The settings page: its template and controls. Plain macros, because the resource compiler
+// reads this file too.
+#pragma once
+
+#define IDD_SETTINGS_PAGE 135
+
+#define IDC_OUTPUT_DEVICE 1422
+#define IDC_DUCKING_TEXT 1734
+// "最小化到托盘"; the close dialog and the start-up send it too
+#define IDC_HIDE_TO_TRAY 1237
+// Hidden button: the shell's start-up command that loads the settings
+#define IDC_LOAD_SETTINGS 1426
