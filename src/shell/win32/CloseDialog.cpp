@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "shell/win32/GdiHandles.h"
 #include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
+#include "winutil/GdiObjects.h"
 
 namespace {
 

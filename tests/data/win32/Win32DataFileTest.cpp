@@ -11,6 +11,7 @@
 #include "data/win32/Win32TestFiles.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempFolder.h"
+#include "winutil/UniqueHandle.h"
 
 namespace {
 
@@ -62,8 +63,8 @@ TEST_F(Win32DataFileTest, ASaveCreatesTheFoldersAndReadsBack) {
 TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
     ASSERT_TRUE(savePrograms(folder, target, nullptr, readFailed, programsNamed({u"上课铃"})).ok);
     const std::string before = readRaw(target);
-    OwnedHandle hold = holdExclusively(target);
-    ASSERT_TRUE(hold.valid());
+    UniqueFileHandle hold = holdExclusively(target);
+    ASSERT_TRUE(hold);
 
     const SaveResult saved = savePrograms(folder, target, &prompt, readFailed, programsNamed({u"下课铃"}));
 
@@ -79,7 +80,7 @@ TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
     EXPECT_EQ(fs.status(companion).error, errorFileNotFound);
     EXPECT_FALSE(readFailed);
 
-    hold.close();
+    hold.reset();
     EXPECT_EQ(readRaw(target), before);
     EXPECT_EQ(reloadedNames(), std::vector<std::u16string>{u"上课铃"});
 }
@@ -87,8 +88,8 @@ TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
 TEST_F(Win32DataFileTest, ReadingAFileHeldByAnotherProgramFailsAndGuardsTheNextSave) {
     ASSERT_TRUE(savePrograms(folder, target, nullptr, readFailed, programsNamed({u"上课铃"})).ok);
     const std::string before = readRaw(target);
-    OwnedHandle hold = holdExclusively(target);
-    ASSERT_TRUE(hold.valid());
+    UniqueFileHandle hold = holdExclusively(target);
+    ASSERT_TRUE(hold);
 
     std::vector<ProgramRecord> programs = programsNamed({u"残留"});
     const ReadResult read = loadPrograms(folder, target, &prompt, readFailed, programs);
@@ -105,7 +106,7 @@ TEST_F(Win32DataFileTest, ReadingAFileHeldByAnotherProgramFailsAndGuardsTheNextS
     EXPECT_EQ(prompt.messages[0].text, expected);
     EXPECT_EQ(prompt.messages[0].icon, MessageIcon::error);
 
-    hold.close();
+    hold.reset();
     EXPECT_FALSE(savePrograms(folder, target, &prompt, readFailed, programsNamed({u"下课铃"})).ok);
     EXPECT_EQ(prompt.questions.size(), 1u);
     EXPECT_EQ(readRaw(target), before);
