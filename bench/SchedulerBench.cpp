@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "audio/DefaultDevice.h"
 #include "data/Text.h"
 #include "data/posix/PosixFileSystem.h"
 #include "lvtxctl/SchedulePlan.h"
@@ -89,7 +90,8 @@ void runTicks(benchmark::State& state, Calendar calendar) {
     NoRows rows;
     CellList cells;
     std::mt19937 random;
-    JobServices services{players, rows, fs, {}, {}, {}, {}, {}, {}, random, u"Default DirectSound Device", {}, false};
+    JobServices services{players, rows, fs, {}, {}, {}, {}, {}, {}, random, std::u16string(defaultDeviceName),
+                         {}, false};
     TimedPlay play;
     Schedule schedule{calendar.programs, calendar.holidays, calendar.shiftDays, cells};
     for (auto _ : state) {

@@ -15,7 +15,6 @@ inline constexpr AudioResult audioNoHardware = static_cast<AudioResult>(0x800402
 inline constexpr AudioResult audioFileNotFound = static_cast<AudioResult>(0x80070002);  // file not found
 
 inline constexpr int silentAttenuation = -10000;  // hundredths of a decibel
-inline constexpr std::u16string_view defaultDeviceName = u"Default DirectSound Device";
 inline constexpr std::u16string_view nullDeviceName = u"NullRenderer";
 
 // A graph event that ends the file.

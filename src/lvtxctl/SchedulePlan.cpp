@@ -4,6 +4,7 @@
 #include <memory>
 #include <random>
 
+#include "audio/DefaultDevice.h"
 #include "data/Text.h"
 #include "scheduler/Scheduler.h"
 

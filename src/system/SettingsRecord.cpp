@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "audio/DefaultDevice.h"
 #include "data/Text.h"
 
 void settingsReset(SettingsRecord& s) {
@@ -14,7 +15,7 @@ void settingsReset(SettingsRecord& s) {
     s.duckPercent = 60;
     s.duckFadeOutLength = 5;
     s.duckFadeInLength = 9;
-    setFixed(s.outputDevice, defaultOutputDevice);
+    setFixed(s.outputDevice, defaultDeviceName);
 }
 
 SettingsRecord defaultSettings() {

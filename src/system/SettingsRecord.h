@@ -7,7 +7,6 @@
 #include "data/DateTime.h"
 
 inline constexpr int outputDeviceCapacity = 256;
-inline constexpr char16_t defaultOutputDevice[] = u"Default DirectSound Device";
 
 struct SettingsRecord {
     std::int32_t dailyShutdownOn;

@@ -1,6 +1,6 @@
 #include "ui/PageTexts.h"
 
-#include "audio/AudioPlayer.h"
+#include "audio/DefaultDevice.h"
 #include "data/Text.h"
 
 std::u16string displayedDeviceName(std::u16string_view outputDevice) {

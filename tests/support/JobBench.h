@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/DefaultDevice.h"
 #include "audio/PlayJob.h"
 #include "support/FakeAudio.h"
 #include "support/HolidaySamples.h"
@@ -29,7 +30,7 @@ struct JobBench {
                          [this](int ms) { sleeps.push_back(ms); },
                          [this] { return clock; },
                          random,
-                         u"Default DirectSound Device",
+                         std::u16string(defaultDeviceName),
                          DuckSettings{},
                          false};
     TimedPlay play;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 
+#include "audio/DefaultDevice.h"
 #include "support/MemoryDataFolder.h"
 #include "support/ProgramSamples.h"
 #include "system/SettingsFile.h"
@@ -34,7 +35,7 @@ TEST(Settings, Defaults) {
     EXPECT_EQ(s.duckPercent, 60);
     EXPECT_EQ(s.duckFadeOutLength, 5);
     EXPECT_EQ(s.duckFadeInLength, 9);
-    EXPECT_EQ(fixedView(s.outputDevice), u"Default DirectSound Device");
+    EXPECT_EQ(fixedView(s.outputDevice), defaultDeviceName);
 }
 
 TEST(SettingsFile, The644ByteFileRoundTripsAndAnyChangedByteIsAContentError) {

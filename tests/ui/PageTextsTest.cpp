@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "audio/DefaultDevice.h"
 #include "ui/PageTexts.h"
 
 TEST(PageTexts, DefaultDeviceIsShownInChineseWhateverItsCase) {
-    EXPECT_EQ(displayedDeviceName(u"Default DirectSound Device"), u"默认的音频输出设备");
+    EXPECT_EQ(displayedDeviceName(defaultDeviceName), u"默认的音频输出设备");
     EXPECT_EQ(displayedDeviceName(u"default directsound DEVICE"), u"默认的音频输出设备");
     EXPECT_EQ(displayedDeviceName(u"Speakers (USB Audio)"), u"Speakers (USB Audio)");
     EXPECT_EQ(deviceBarText(u"DEFAULT DirectSound Device"), u"播放设备:  默认的音频输出设备");

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "audio/DefaultDevice.h"
 #include "audio/win32/DirectShowIds.h"
 #include "audio/win32/FilterPins.h"
 #include "audio/win32/OutputDevices.h"

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "audio/AudioPlayer.h"
+#include "audio/DefaultDevice.h"
 #include "audio/win32/DirectShowIds.h"
 #include "data/win32/WideText.h"
 

@@ -6,25 +6,16 @@
 
 #include <array>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/Text.h"
 #include "data/win32/WideText.h"
+#include "winutil/SystemMemory.h"
+#include "winutil/UniqueHandle.h"
+#include "winutil/WindowsVersion.h"
 
 namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-struct LocalFreer {
-    void operator()(void* memory) const { LocalFree(memory); }
-};
-template <typename T>
-using LocalPtr = std::unique_ptr<T, LocalFreer>;
 
 using SidBuffer = std::array<BYTE, SECURITY_MAX_SID_SIZE>;
 
@@ -72,19 +63,6 @@ bool belongsToAdministrators() {
     return membership.listed || membership.effective;
 }
 
-// GetVersionEx reports the version in the manifest, not the real one.
-DWORD windowsMajorVersion() {
-    using RtlGetVersionFunction = LONG(WINAPI*)(PRTL_OSVERSIONINFOW);
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    if (ntdll == nullptr) return 0;
-    const auto rtlGetVersion = reinterpret_cast<RtlGetVersionFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")));
-    if (rtlGetVersion == nullptr) return 0;
-    RTL_OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    return rtlGetVersion(&info) == 0 ? info.dwMajorVersion : 0;
-}
-
 struct SecurityObject {
     std::wstring name;
     SE_OBJECT_TYPE type;
@@ -113,12 +91,12 @@ void enablePrivilege(const wchar_t* name) {
 }
 
 // The DACL of the object; `dacl` points into the returned descriptor.
-LocalPtr<void> readDacl(const SecurityObject& object, PACL& dacl, ErrorCode& error) {
+UniqueLocalMemory<void> readDacl(const SecurityObject& object, PACL& dacl, ErrorCode& error) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     dacl = nullptr;
     error = GetNamedSecurityInfoW(object.name.c_str(), object.type, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
                                   nullptr, &descriptor);
-    return LocalPtr<void>(error == ERROR_SUCCESS ? descriptor : nullptr);
+    return UniqueLocalMemory<void>(error == ERROR_SUCCESS ? descriptor : nullptr);
 }
 
 ErrorCode writeDacl(SecurityObject& object, PACL dacl) {
@@ -127,7 +105,7 @@ ErrorCode writeDacl(SecurityObject& object, PACL dacl) {
 }
 
 // `old` merged with full control for the current user, inherited by sub-folders and files.
-LocalPtr<ACL> withUserFullControl(PACL old) {
+UniqueLocalMemory<ACL> withUserFullControl(PACL old) {
     std::array<wchar_t, UNLEN + 1> user{};
     DWORD size = static_cast<DWORD>(user.size());
     if (!GetUserNameW(user.data(), &size)) return nullptr;
@@ -138,13 +116,13 @@ LocalPtr<ACL> withUserFullControl(PACL old) {
     BuildTrusteeWithNameW(&access.Trustee, user.data());
     PACL merged = nullptr;
     if (SetEntriesInAclW(1, &access, old, &merged) != ERROR_SUCCESS) return nullptr;
-    return LocalPtr<ACL>(merged);
+    return UniqueLocalMemory<ACL>(merged);
 }
 
-LocalPtr<ACL> copyOf(const ACL& old) {
+UniqueLocalMemory<ACL> copyOf(const ACL& old) {
     auto* copy = static_cast<ACL*>(LocalAlloc(LMEM_FIXED, old.AclSize));
     if (copy != nullptr) std::memcpy(copy, &old, old.AclSize);
-    return LocalPtr<ACL>(copy);
+    return UniqueLocalMemory<ACL>(copy);
 }
 
 bool isDenyEntry(BYTE type) {
@@ -179,14 +157,14 @@ ErrorCode repairAccess(std::u16string_view path) {
 
     PACL oldDacl = nullptr;
     ErrorCode error = errorSuccess;
-    LocalPtr<void> descriptor = readDacl(object, oldDacl, error);
+    UniqueLocalMemory<void> descriptor = readDacl(object, oldDacl, error);
     if (error != errorSuccess && belongsToAdministrators()) {
         takeOwnership(path);
         descriptor = readDacl(object, oldDacl, error);
     }
     if (error != errorSuccess) return error;
 
-    LocalPtr<ACL> dacl = withUserFullControl(oldDacl);
+    UniqueLocalMemory<ACL> dacl = withUserFullControl(oldDacl);
     if (!dacl) {
         // A null list already grants everyone everything: nothing to repair.
         if (oldDacl == nullptr) return errorSuccess;
@@ -204,7 +182,7 @@ ErrorCode repairAccess(std::u16string_view path) {
 }
 
 bool isAdminUnelevated() {
-    if (windowsMajorVersion() < 6) return false;
+    if (windowsVersion().major < 6) return false;
     const AdminMembership membership = adminMembership();
     return membership.listed && !membership.effective;
 }

@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "data/win32/AccessRepair.h"
 #include "data/win32/WideText.h"
+#include "winutil/SystemMemory.h"
+#include "winutil/UniqueHandle.h"
 
 namespace {
 
@@ -16,10 +19,7 @@ ErrorCode resultOf(BOOL ok) {
 
 class Win32File : public FileHandle {
 public:
-    explicit Win32File(HANDLE handle) : handle_(handle) {}
-    ~Win32File() override { CloseHandle(handle_); }
-    Win32File(const Win32File&) = delete;
-    Win32File& operator=(const Win32File&) = delete;
+    explicit Win32File(UniqueFileHandle handle) : handle_(std::move(handle)) {}
 
     ErrorCode read(void* buffer, std::size_t size, std::size_t& got) override {
         got = 0;
@@ -27,7 +27,7 @@ public:
         while (got < size) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - got, maxChunk));
             DWORD done = 0;
-            if (!ReadFile(handle_, bytes + got, chunk, &done, nullptr)) return GetLastError();
+            if (!ReadFile(handle_.get(), bytes + got, chunk, &done, nullptr)) return GetLastError();
             if (done == 0) break;
             got += done;
         }
@@ -40,7 +40,7 @@ public:
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - written, maxChunk));
             DWORD done = 0;
             SetLastError(ERROR_SUCCESS);
-            const BOOL ok = WriteFile(handle_, bytes + written, chunk, &done, nullptr);
+            const BOOL ok = WriteFile(handle_.get(), bytes + written, chunk, &done, nullptr);
             if (!ok || done != chunk) {
                 const DWORD error = GetLastError();
                 return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
@@ -50,33 +50,18 @@ public:
         return errorSuccess;
     }
 
-    ErrorCode flush() override { return resultOf(FlushFileBuffers(handle_)); }
+    ErrorCode flush() override { return resultOf(FlushFileBuffers(handle_.get())); }
 
     ErrorCode size(std::uint64_t& bytes) override {
         LARGE_INTEGER length{};
-        if (!GetFileSizeEx(handle_, &length)) return GetLastError();
+        if (!GetFileSizeEx(handle_.get(), &length)) return GetLastError();
         bytes = static_cast<std::uint64_t>(length.QuadPart);
         return errorSuccess;
     }
 
 private:
     static constexpr std::size_t maxChunk = std::numeric_limits<DWORD>::max() / 2;
-    HANDLE handle_;
-};
-
-// FindFirstFileW's handle, closed by FindClose rather than CloseHandle.
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
+    UniqueFileHandle handle_;
 };
 
 bool isDotEntry(const wchar_t* name) {
@@ -124,7 +109,7 @@ std::unique_ptr<FileHandle> Win32FileSystem::open(std::u16string_view path, Open
         return nullptr;
     }
     error = errorSuccess;
-    return std::make_unique<Win32File>(handle);
+    return std::make_unique<Win32File>(UniqueFileHandle(handle));
 }
 
 ErrorCode Win32FileSystem::deleteFile(std::u16string_view path) {
@@ -150,8 +135,8 @@ ErrorCode Win32FileSystem::listFolder(std::u16string_view path, std::vector<Fold
     pattern.push_back(L'*');
 
     WIN32_FIND_DATAW found{};
-    const FindHandle search(FindFirstFileW(pattern.c_str(), &found));
-    if (search.get() == INVALID_HANDLE_VALUE) return GetLastError();
+    const UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
+    if (!search) return GetLastError();
     do {
         if (isDotEntry(found.cFileName)) continue;
         items.push_back({fromWide(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
@@ -173,7 +158,7 @@ std::u16string Win32FileSystem::systemMessage(ErrorCode code) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
         MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    const std::unique_ptr<wchar_t, decltype(&LocalFree)> owned(buffer, &LocalFree);
+    const UniqueLocalMemory<wchar_t> owned(buffer);
     if (length == 0 || buffer == nullptr) return {};
 
     std::u16string_view text(reinterpret_cast<const char16_t*>(buffer), std::min<DWORD>(length, 255));

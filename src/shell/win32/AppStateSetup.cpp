@@ -9,32 +9,15 @@
 #include "data/win32/WideText.h"
 #include "shell/AppState.h"
 #include "shell/win32/RoamingFolder.h"
+#include "winutil/WindowsVersion.h"
 
 namespace {
 
-using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
-
-// GetVersionEx reports at most 6.2 to programs not declared for later versions; the kernel's
-// own call tells the truth.
 void readWindowsVersion(AppState& state) {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExW(&info);
-#pragma GCC diagnostic pop
-    if (info.dwMajorVersion > 6 || (info.dwMajorVersion == 6 && info.dwMinorVersion >= 2)) {
-        const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-        const auto rtlGetVersion =
-            ntdll ? reinterpret_cast<RtlGetVersionCall>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
-                  : nullptr;
-        OSVERSIONINFOW real{};
-        real.dwOSVersionInfoSize = sizeof real;
-        if (rtlGetVersion && rtlGetVersion(&real) == 0) info = real;
-    }
-    state.osMajor = static_cast<int>(info.dwMajorVersion);
-    state.osMinor = static_cast<int>(info.dwMinorVersion);
-    state.osBuild = static_cast<int>(info.dwBuildNumber);
+    const WindowsVersion version = windowsVersion();
+    state.osMajor = static_cast<int>(version.major);
+    state.osMinor = static_cast<int>(version.minor);
+    state.osBuild = static_cast<int>(version.build);
 }
 
 std::u16string roamingFolder(int osMajor) {

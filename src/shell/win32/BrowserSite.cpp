@@ -1,31 +1,5 @@
 #include "shell/win32/BrowserSite.h"
 
-STDMETHODIMP BrowserSite::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IOleClientSite) {
-        *object = static_cast<IOleClientSite*>(this);
-    } else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) {
-        *object = static_cast<IOleInPlaceSite*>(this);
-    } else if (riid == IID_IOleInPlaceUIWindow || riid == IID_IOleInPlaceFrame) {
-        *object = static_cast<IOleInPlaceFrame*>(this);
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) BrowserSite::AddRef() {
-    return ++references_;
-}
-
-STDMETHODIMP_(ULONG) BrowserSite::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
 STDMETHODIMP BrowserSite::GetContainer(IOleContainer** container) {
     if (container) *container = nullptr;
     return E_NOINTERFACE;

@@ -5,14 +5,12 @@
 
 #include <ole2.h>
 
-class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+#include "winutil/ComObject.h"
+
+class BrowserSite final : public ComObject<ComInterface<IOleClientSite>, ComInterface<IOleInPlaceSite, IOleWindow>,
+                                           ComInterface<IOleInPlaceFrame, IOleInPlaceUIWindow>> {
 public:
     explicit BrowserSite(HWND host) : host_(host) {}
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
@@ -55,6 +53,5 @@ public:
 
 private:
     ~BrowserSite() = default;
-    ULONG references_ = 1;
     HWND host_;
 };

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "shell/win32/CloseDialogIds.h"
-#include "shell/win32/GdiHandles.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
 #include "ui/win32/SettingsPageIds.h"
+#include "winutil/GdiObjects.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "shell/win32/GdiHandles.h"
 #include "shell/win32/HelpPageIds.h"
 #include "shell/win32/PngResource.h"
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
+#include "winutil/GdiObjects.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include "data/win32/WideText.h"
 #include "shell/HtmlText.h"
 #include "shell/win32/BrowserSite.h"
-#include "shell/win32/GdiHandles.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/TroubleshootingPageIds.h"
+#include "winutil/GdiObjects.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -8,11 +8,12 @@
 
 #include "shell/AppState.h"
 #include "shell/ShellLayout.h"
-#include "shell/win32/GdiHandles.h"
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/NavBarIds.h"
 #include "shell/win32/PngResource.h"
 #include "shell/win32/ShellWindows.h"
+#include "winutil/GdiObjects.h"
+#include "winutil/SelectedObject.h"
 
 namespace {
 

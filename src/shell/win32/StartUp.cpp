@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "audio/DefaultDevice.h"
 #include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/ToolFiles.h"
 #include "audio/win32/WarmUp.h"
@@ -83,7 +84,7 @@ bool createMainWindow(const StartFlags& flags) {
     }
     if (flags.lockAtStart) LockWorkStation();
     SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
-    warmUpDevice(u"Default DirectSound Device", main, toolsConfigFor(paths.exeDir));
+    warmUpDevice(defaultDeviceName, main, toolsConfigFor(paths.exeDir));
     Win32FileSystem fs;
     ensureDataFolder(fs, paths.shellFolder, paths.dataDir);
     timedPlay.logEvent(localNow(), u"软件启动");

@@ -6,6 +6,7 @@
 
 #include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
+#include "winutil/UniqueMenu.h"
 
 namespace {
 
@@ -19,15 +20,14 @@ NOTIFYICONDATAW iconData() {
 
 void showTrayMenu() {
     const HWND main = shellWindows().mainWindow;
-    const HMENU menu = LoadMenuW(shellWindows().instance, MAKEINTRESOURCEW(IDR_TRAY_MENU));
-    if (menu == nullptr) return;
+    const UniqueMenu menu(LoadMenuW(shellWindows().instance, MAKEINTRESOURCEW(IDR_TRAY_MENU)));
+    if (!menu) return;
     POINT cursor{};
     GetCursorPos(&cursor);
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(main);
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, main, nullptr);
+    TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, main, nullptr);
     PostMessageW(main, WM_NULL, 0, 0);
-    DestroyMenu(menu);
 }
 
 }  // namespace

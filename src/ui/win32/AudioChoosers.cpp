@@ -5,9 +5,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <memory>
-
 #include "data/win32/WideText.h"
+#include "winutil/SystemMemory.h"
 
 namespace {
 
@@ -15,11 +14,6 @@ constexpr DWORD pathUnits = 260;
 constexpr wchar_t audioFilter[] =
     L"mp3/wav/wma/flac/aac/ape/cda/m1a/m2a/m4a/mp2/mpa/ogg/tak/tta/wv\0"
     L"*.mp3;*.wav;*.wma;*.flac;*.aac;*.ape;*.cda;*.m1a;*.m2a;*.m4a;*.mp2;*.mpa;*.ogg;*.tak;*.tta;*.wv\0";
-
-struct ItemListDeleter {
-    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
-};
-using OwnedItemList = std::unique_ptr<ITEMIDLIST, ItemListDeleter>;
 
 // Opens the folder chooser at the folder the edit holds.
 int CALLBACK folderChooserEvent(HWND chooser, UINT message, LPARAM, LPARAM start) {
@@ -61,7 +55,7 @@ std::optional<std::u16string> chooseAudioFolder(HWND owner, std::u16string_view 
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     browse.lpfn = folderChooserEvent;
     browse.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
-    const OwnedItemList chosen(SHBrowseForFolderW(&browse));
+    const UniqueCoTaskMemory<ITEMIDLIST> chosen(SHBrowseForFolderW(&browse));
     if (!chosen) return std::nullopt;
     wchar_t folder[MAX_PATH] = {};
     if (!SHGetPathFromIDListW(chosen.get(), folder)) return std::nullopt;

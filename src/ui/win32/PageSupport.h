@@ -1,10 +1,7 @@
 #pragma once
 // What the pages share: their creation as modeless children of the main window, the data
-// folder on the Win32 file system, and brushes with a single owner.
+// folder on the Win32 file system.
 #include <windows.h>
-
-#include <memory>
-#include <type_traits>
 
 #include "data/DataFile.h"
 #include "data/win32/Win32FileSystem.h"
@@ -20,8 +17,3 @@ INT_PTR whitePageBackground(WPARAM deviceContext);
 Win32FileSystem& pageFileSystem();
 // DataDir and the folder above it, as AppState's paths name them.
 DataFolder appDataFolder();
-
-struct BrushDeleter {
-    void operator()(HBRUSH brush) const { DeleteObject(brush); }
-};
-using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, BrushDeleter>;

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "audio/JobTexts.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
@@ -20,13 +17,9 @@
 #include "ui/win32/ProgramEditor.h"
 #include "ui/win32/TimedPlayLists.h"
 #include "ui/win32/TimedPlayPageIds.h"
+#include "winutil/UniqueMenu.h"
 
 namespace {
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
 std::vector<ProgramRecord>& programs() {
     return appState().programs;
@@ -201,7 +194,7 @@ bool runProgramCommand(HWND page, TimedPlayController& timedPlay, int id) {
 
 void showListMenu(HWND page, int listId, POINT screen) {
     const int popup = listId == IDC_PROGRAM_LIST ? 0 : listId == IDC_NOW_PLAYING_LIST ? 1 : 2;
-    const OwnedMenu menus(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PAGE_MENUS)));
+    const UniqueMenu menus(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PAGE_MENUS)));
     if (!menus) return;
     TrackPopupMenu(GetSubMenu(menus.get(), popup), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, page,
                    nullptr);

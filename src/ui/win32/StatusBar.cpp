@@ -10,13 +10,14 @@
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/StatusBarIds.h"
+#include "winutil/GdiObjects.h"
 
 namespace {
 
 constexpr COLORREF barColour = RGB(220, 235, 248);
 constexpr COLORREF topLineColour = RGB(196, 221, 242);
 
-OwnedBrush barBrush;
+UniqueBrush barBrush;
 
 void refreshDeviceText(HWND bar) {
     const std::u16string text = deviceBarText(fixedView(appState().settings.outputDevice));
@@ -29,7 +30,7 @@ void paintTopLine(HWND bar) {
     RECT client;
     GetClientRect(bar, &client);
     const RECT line{1, 0, client.right - 1, std::max(1, scaledPixels(1, appState().uiScale))};
-    OwnedBrush brush(CreateSolidBrush(topLineColour));
+    UniqueBrush brush(CreateSolidBrush(topLineColour));
     FillRect(dc, &line, brush.get());
     EndPaint(bar, &paint);
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "AudioTestSupport.h"
+#include "audio/DefaultDevice.h"
 #include "audio/Volume.h"
 #include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/DirectShowPlayer.h"

@@ -9,6 +9,7 @@
 #include <uuids.h>
 
 #include "AudioTestSupport.h"
+#include "audio/DefaultDevice.h"
 #include "audio/PlayError.h"
 #include "audio/Volume.h"
 #include "audio/win32/AudioSystemCheck.h"

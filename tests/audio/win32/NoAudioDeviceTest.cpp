@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "AudioTestSupport.h"
+#include "audio/DefaultDevice.h"
 #include "audio/PlayError.h"
 #include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/DirectShowPlayer.h"

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "AudioTestSupport.h"
-#include "audio/AudioPlayer.h"
+#include "audio/DefaultDevice.h"
 #include "audio/win32/DirectShowIds.h"
 
 namespace {

@@ -7,25 +7,21 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/win32/Win32TestFiles.h"
 #include "data/win32/WideText.h"
 #include "support/TempFolder.h"
+#include "winutil/SystemMemory.h"
+#include "winutil/UniqueHandle.h"
 
 namespace {
-
-struct LocalFreer {
-    void operator()(void* memory) const { LocalFree(memory); }
-};
-using LocalMemory = std::unique_ptr<void, LocalFreer>;
 
 std::vector<BYTE> currentUserSid() {
     HANDLE raw = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &raw)) return {};
-    const OwnedHandle token(raw);
+    const UniqueHandle token(raw);
     DWORD size = 0;
     GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
     std::vector<BYTE> buffer(size);
@@ -72,7 +68,7 @@ AclSummary summarizeObject(std::u16string_view name, SE_OBJECT_TYPE type, std::v
     PSECURITY_DESCRIPTOR raw = nullptr;
     const DWORD error = GetNamedSecurityInfoW(toWide(name).c_str(), type, DACL_SECURITY_INFORMATION, nullptr,
                                               nullptr, &dacl, nullptr, &raw);
-    const LocalMemory descriptor(raw);
+    const UniqueLocalMemory<void> descriptor(raw);
     if (error != ERROR_SUCCESS) {
         ADD_FAILURE() << "reading the access list failed with " << error;
         return {};
@@ -86,7 +82,7 @@ DWORD denyUser(std::u16string_view name, SE_OBJECT_TYPE type, std::vector<BYTE>&
     PSECURITY_DESCRIPTOR raw = nullptr;
     DWORD error = GetNamedSecurityInfoW(toWide(name).c_str(), type, DACL_SECURITY_INFORMATION, nullptr, nullptr,
                                         &dacl, nullptr, &raw);
-    const LocalMemory descriptor(raw);
+    const UniqueLocalMemory<void> descriptor(raw);
     if (error != ERROR_SUCCESS) return error;
     EXPLICIT_ACCESSW deny{};
     deny.grfAccessPermissions = GENERIC_ALL;
@@ -95,7 +91,7 @@ DWORD denyUser(std::u16string_view name, SE_OBJECT_TYPE type, std::vector<BYTE>&
     BuildTrusteeWithSidW(&deny.Trustee, user.data());
     PACL merged = nullptr;
     error = SetEntriesInAclW(1, &deny, dacl, &merged);
-    const LocalMemory owned(merged);
+    const UniqueLocalMemory<void> owned(merged);
     if (error != ERROR_SUCCESS) return error;
     std::wstring wide = toWide(name);
     return SetNamedSecurityInfoW(wide.data(), type, DACL_SECURITY_INFORMATION, nullptr, nullptr, merged, nullptr);
@@ -211,7 +207,7 @@ TEST(AccessRepairTest, TakingOwnershipMakesAdministratorsTheOwner) {
     ASSERT_EQ(GetNamedSecurityInfoW(name.c_str(), SE_REGISTRY_KEY, OWNER_SECURITY_INFORMATION, &owner, nullptr,
                                     nullptr, nullptr, &raw),
               ERROR_SUCCESS);
-    const LocalMemory descriptor(raw);
+    const UniqueLocalMemory<void> descriptor(raw);
     BYTE admins[SECURITY_MAX_SID_SIZE];
     DWORD size = sizeof admins;
     ASSERT_TRUE(CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &size));
@@ -223,7 +219,7 @@ TEST(AccessRepairTest, TakingOwnershipMakesAdministratorsTheOwner) {
 TEST(AccessRepairTest, AdminUnelevatedMatchesALimitedToken) {
     HANDLE raw = nullptr;
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &raw));
-    const OwnedHandle token(raw);
+    const UniqueHandle token(raw);
     TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
     DWORD size = 0;
     ASSERT_TRUE(GetTokenInformation(token.get(), TokenElevationType, &type, sizeof type, &size));

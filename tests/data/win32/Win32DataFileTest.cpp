@@ -12,6 +12,7 @@
 #include "data/win32/Win32TestFiles.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempFolder.h"
+#include "winutil/UniqueHandle.h"
 
 namespace {
 
@@ -64,8 +65,8 @@ TEST_F(Win32DataFileTest, ASaveCreatesTheFoldersAndReadsBack) {
 TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
     ASSERT_TRUE(savePrograms(programsFile(nullptr), programsNamed({u"上课铃"})).ok);
     const std::string before = readRaw(target);
-    OwnedHandle hold = holdExclusively(target);
-    ASSERT_TRUE(hold.valid());
+    UniqueFileHandle hold = holdExclusively(target);
+    ASSERT_TRUE(hold);
 
     const SaveResult saved = savePrograms(programsFile(&prompt), programsNamed({u"下课铃"}));
 
@@ -81,7 +82,7 @@ TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
     EXPECT_EQ(fs.status(companion).error, errorFileNotFound);
     EXPECT_FALSE(readFailed);
 
-    hold.close();
+    hold.reset();
     EXPECT_EQ(readRaw(target), before);
     EXPECT_EQ(reloadedNames(), std::vector<std::u16string>{u"上课铃"});
 }
@@ -89,8 +90,8 @@ TEST_F(Win32DataFileTest, SavingOverAFileHeldByAnotherProgramKeepsTheOldFile) {
 TEST_F(Win32DataFileTest, ReadingAFileHeldByAnotherProgramFailsAndGuardsTheNextSave) {
     ASSERT_TRUE(savePrograms(programsFile(nullptr), programsNamed({u"上课铃"})).ok);
     const std::string before = readRaw(target);
-    OwnedHandle hold = holdExclusively(target);
-    ASSERT_TRUE(hold.valid());
+    UniqueFileHandle hold = holdExclusively(target);
+    ASSERT_TRUE(hold);
 
     std::vector<ProgramRecord> programs = programsNamed({u"残留"});
     const ReadResult read = loadPrograms(programsFile(&prompt), programs);
@@ -107,7 +108,7 @@ TEST_F(Win32DataFileTest, ReadingAFileHeldByAnotherProgramFailsAndGuardsTheNextS
     EXPECT_EQ(prompt.messages[0].text, expected);
     EXPECT_EQ(prompt.messages[0].icon, MessageIcon::error);
 
-    hold.close();
+    hold.reset();
     EXPECT_FALSE(savePrograms(programsFile(&prompt), programsNamed({u"下课铃"})).ok);
     EXPECT_EQ(prompt.questions.size(), 1u);
     EXPECT_EQ(readRaw(target), before);

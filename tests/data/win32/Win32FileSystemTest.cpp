@@ -10,6 +10,7 @@
 
 #include "data/win32/Win32TestFiles.h"
 #include "support/TempFolder.h"
+#include "winutil/UniqueHandle.h"
 
 namespace {
 
@@ -162,8 +163,8 @@ TEST_F(Win32FileSystemTest, FoldersAreCreatedListedAndRemovedOnlyWhenEmpty) {
 TEST_F(Win32FileSystemTest, AFileHeldWithoutSharingGivesSharingViolations) {
     const std::u16string path = temp / u"定时播t";
     ASSERT_TRUE(writeRaw(path, "old"));
-    OwnedHandle hold = holdExclusively(path);
-    ASSERT_TRUE(hold.valid());
+    UniqueFileHandle hold = holdExclusively(path);
+    ASSERT_TRUE(hold);
 
     ErrorCode error = 0;
     EXPECT_FALSE(fs.open(path, OpenMode::read, error));
@@ -174,7 +175,7 @@ TEST_F(Win32FileSystemTest, AFileHeldWithoutSharingGivesSharingViolations) {
     EXPECT_EQ(fs.renameFile(path, temp / u"别处"), errorSharingViolation);
     EXPECT_TRUE(fs.status(path).exists);
 
-    hold.close();
+    hold.reset();
     EXPECT_TRUE(fs.open(path, OpenMode::read, error));
     EXPECT_EQ(readRaw(path), "old");
 }

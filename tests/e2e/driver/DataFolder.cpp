@@ -4,7 +4,7 @@
 
 #include <shlobj.h>
 
-#include "e2e/driver/UniqueHandle.h"
+#include "winutil/UniqueHandle.h"
 
 namespace {
 
@@ -41,8 +41,8 @@ bool resetFolder(const std::wstring& folder) {
 }
 
 bool writeFileBytes(const std::wstring& path, const std::string& bytes) {
-    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                        nullptr));
+    const UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return file && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
@@ -50,8 +50,8 @@ bool writeFileBytes(const std::wstring& path, const std::string& bytes) {
 
 std::optional<std::string> readFileBytes(const std::wstring& path) {
     // Shared for writing too: the program may append while the test reads.
-    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;

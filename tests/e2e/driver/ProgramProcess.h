@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "e2e/driver/UniqueHandle.h"
+#include "winutil/UniqueHandle.h"
 
 class ProgramProcess {
 public:

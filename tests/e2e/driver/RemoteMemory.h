@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "e2e/driver/UniqueHandle.h"
+#include "winutil/UniqueHandle.h"
 
 class RemoteMemory {
 public:

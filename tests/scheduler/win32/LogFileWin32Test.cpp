@@ -7,6 +7,7 @@
 #include "support/MemoryLogFolder.h"
 #include "support/RecordingLogView.h"
 #include "support/TempFolder.h"
+#include "winutil/UniqueHandle.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ TEST(Win32PlayLog, ALogHeldExclusivelyGivesTheBusyRowAndKeepsItsContent) {
     logEvent(view, data.folder, data.log, logSampleTime, u"软件启动");
     const std::string before = readRaw(data.log);
     {
-        const OwnedHandle held = holdExclusively(data.log);
-        ASSERT_TRUE(held.valid());
+        const UniqueFileHandle held = holdExclusively(data.log);
+        ASSERT_TRUE(held);
         logEvent(view, data.folder, data.log, logSampleTime, u"软件关闭");
     }
     ASSERT_EQ(view.rows.size(), 3u);
@@ -41,8 +42,9 @@ TEST(Win32PlayLog, ALogHeldExclusivelyGivesTheBusyRowAndKeepsItsContent) {
 TEST(Win32PlayLog, AnotherProgramMayReadTheLogWhileALineIsAppended) {
     Win32LogFolder data;
     ASSERT_TRUE(appendLogLine(data.folder, data.log, logSampleTime, u"软件启动").ok);
-    const OwnedHandle reader(CreateFileW(toWide(data.log).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(reader.valid());
+    const UniqueFileHandle reader(CreateFileW(toWide(data.log).c_str(), GENERIC_READ,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(reader);
     EXPECT_TRUE(appendLogLine(data.folder, data.log, logSampleTime, u"软件关闭").ok);
 }

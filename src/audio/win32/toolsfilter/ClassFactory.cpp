@@ -7,32 +7,7 @@
 HRESULT ClassFactory::create(REFIID iid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
-    auto* factory = new (std::nothrow) ClassFactory();
-    if (!factory) return E_OUTOFMEMORY;
-    const HRESULT hr = factory->QueryInterface(iid, object);
-    factory->Release();
-    return hr;
-}
-
-STDMETHODIMP ClassFactory::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) ClassFactory::AddRef() {
-    return ++references_;
-}
-
-STDMETHODIMP_(ULONG) ClassFactory::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    return handOver(new (std::nothrow) ClassFactory(), iid, object);
 }
 
 STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {

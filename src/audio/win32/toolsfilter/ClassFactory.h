@@ -3,17 +3,12 @@
 #include <windows.h>
 #include <unknwn.h>
 
-#include <atomic>
-
 #include "ModuleCount.h"
+#include "winutil/ComObject.h"
 
-class ClassFactory final : public IClassFactory, private CountedObject {
+class ClassFactory final : public ComObject<ComInterface<IClassFactory>>, private CountedObject {
 public:
     static HRESULT create(REFIID iid, void** object);
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
     STDMETHODIMP LockServer(BOOL lock) override;
@@ -21,6 +16,4 @@ public:
 private:
     ClassFactory() = default;
     ~ClassFactory() = default;
-
-    std::atomic<ULONG> references_{1};
 };

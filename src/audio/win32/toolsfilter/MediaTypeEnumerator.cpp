@@ -19,27 +19,6 @@ HRESULT MediaTypeEnumerator::create(const AM_MEDIA_TYPE* type, ULONG position, I
     return S_OK;
 }
 
-STDMETHODIMP MediaTypeEnumerator::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IEnumMediaTypes) {
-        *object = static_cast<IEnumMediaTypes*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) MediaTypeEnumerator::AddRef() {
-    return ++references_;
-}
-
-STDMETHODIMP_(ULONG) MediaTypeEnumerator::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
 STDMETHODIMP MediaTypeEnumerator::Next(ULONG count, AM_MEDIA_TYPE** types, ULONG* fetched) {
     if (!types) return E_POINTER;
     if (count != 1 && !fetched) return E_INVALIDARG;

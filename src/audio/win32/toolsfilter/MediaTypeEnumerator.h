@@ -3,19 +3,14 @@
 #include <windows.h>
 #include <strmif.h>
 
-#include <atomic>
-
 #include "MediaType.h"
 #include "ModuleCount.h"
+#include "winutil/ComObject.h"
 
-class MediaTypeEnumerator final : public IEnumMediaTypes, private CountedObject {
+class MediaTypeEnumerator final : public ComObject<ComInterface<IEnumMediaTypes>>, private CountedObject {
 public:
     // `type` is copied; null or empty gives an empty enumeration.
     static HRESULT create(const AM_MEDIA_TYPE* type, ULONG position, IEnumMediaTypes** enumerator);
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     STDMETHODIMP Next(ULONG count, AM_MEDIA_TYPE** types, ULONG* fetched) override;
     STDMETHODIMP Skip(ULONG count) override;
@@ -26,7 +21,6 @@ private:
     explicit MediaTypeEnumerator(ULONG position) : position_(position) {}
     ULONG typeCount() const { return type_.empty() ? 0 : 1; }
 
-    std::atomic<ULONG> references_{1};
     OwnedMediaType type_;
     ULONG position_;
 };

@@ -20,20 +20,6 @@ constexpr DWORD buffersPerSecond = 20;
 
 }  // namespace
 
-STDMETHODIMP OutputPin::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IPin) {
-        *object = static_cast<IPin*>(this);
-    } else if (iid == IID_IMediaSeeking) {
-        *object = static_cast<IMediaSeeking*>(this);
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
 STDMETHODIMP_(ULONG) OutputPin::AddRef() {
     return filter_.AddRef();
 }

@@ -8,15 +8,16 @@
 
 #include <memory>
 
-#include "CriticalSection.h"
 #include "MediaType.h"
 #include "PcmFormat.h"
 #include "PcmReader.h"
 #include "Streamer.h"
+#include "winutil/ComObject.h"
+#include "winutil/CriticalSection.h"
 
 class SourceFilter;
 
-class OutputPin final : public IPin, public IMediaSeeking {
+class OutputPin final : public ComInterfaces<ComInterface<IPin>, ComInterface<IMediaSeeking>> {
 public:
     explicit OutputPin(SourceFilter& filter) : filter_(filter) {}
     OutputPin(const OutputPin&) = delete;
@@ -31,7 +32,6 @@ public:
     // Back to stopped: ends the streaming and closes the file, keeping the position reached.
     void deactivate();
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
 

@@ -12,27 +12,6 @@ HRESULT PinEnumerator::create(IBaseFilter* filter, IPin* pin, ULONG position, IE
     return *enumerator ? S_OK : E_OUTOFMEMORY;
 }
 
-STDMETHODIMP PinEnumerator::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IEnumPins) {
-        *object = static_cast<IEnumPins*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) PinEnumerator::AddRef() {
-    return ++references_;
-}
-
-STDMETHODIMP_(ULONG) PinEnumerator::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
 STDMETHODIMP PinEnumerator::Next(ULONG count, IPin** pins, ULONG* fetched) {
     if (!pins) return E_POINTER;
     if (count != 1 && !fetched) return E_INVALIDARG;

@@ -4,17 +4,12 @@
 #include <strmif.h>
 #include <wrl/client.h>
 
-#include <atomic>
-
 #include "ModuleCount.h"
+#include "winutil/ComObject.h"
 
-class PinEnumerator final : public IEnumPins, private CountedObject {
+class PinEnumerator final : public ComObject<ComInterface<IEnumPins>>, private CountedObject {
 public:
     static HRESULT create(IBaseFilter* filter, IPin* pin, ULONG position, IEnumPins** enumerator);
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     STDMETHODIMP Next(ULONG count, IPin** pins, ULONG* fetched) override;
     STDMETHODIMP Skip(ULONG count) override;
@@ -24,7 +19,6 @@ public:
 private:
     PinEnumerator(IBaseFilter* filter, IPin* pin, ULONG position);
 
-    std::atomic<ULONG> references_{1};
     // Holds the filter, which owns the pin.
     Microsoft::WRL::ComPtr<IBaseFilter> filter_;
     IPin* pin_;

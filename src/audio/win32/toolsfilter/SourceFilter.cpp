@@ -28,35 +28,7 @@ HRESULT copyToTaskMemory(const std::wstring& text, LPWSTR* copy) {
 HRESULT SourceFilter::create(REFIID iid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
-    auto* filter = new (std::nothrow) SourceFilter();
-    if (!filter) return E_OUTOFMEMORY;
-    const HRESULT hr = filter->QueryInterface(iid, object);
-    filter->Release();
-    return hr;
-}
-
-STDMETHODIMP SourceFilter::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IPersist || iid == IID_IMediaFilter || iid == IID_IBaseFilter) {
-        *object = static_cast<IBaseFilter*>(this);
-    } else if (iid == IID_IFileSourceFilter) {
-        *object = static_cast<IFileSourceFilter*>(this);
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) SourceFilter::AddRef() {
-    return ++references_;
-}
-
-STDMETHODIMP_(ULONG) SourceFilter::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    return handOver(new (std::nothrow) SourceFilter(), iid, object);
 }
 
 STDMETHODIMP SourceFilter::GetClassID(CLSID* classId) {

@@ -9,12 +9,16 @@
 #include <atomic>
 #include <string>
 
-#include "CriticalSection.h"
 #include "ModuleCount.h"
 #include "OutputPin.h"
 #include "Streamer.h"
+#include "winutil/ComObject.h"
+#include "winutil/CriticalSection.h"
 
-class SourceFilter final : public IBaseFilter, public IFileSourceFilter, public StreamErrorSink, private CountedObject {
+class SourceFilter final
+    : public ComObject<ComInterface<IBaseFilter, IMediaFilter, IPersist>, ComInterface<IFileSourceFilter>>,
+      public StreamErrorSink,
+      private CountedObject {
 public:
     static HRESULT create(REFIID iid, void** object);
 
@@ -23,10 +27,6 @@ public:
     FILTER_STATE state() const { return state_; }
     // Reports a decoding failure to the graph; called on the streaming thread.
     void streamFailed(HRESULT hr) override;
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     STDMETHODIMP GetClassID(CLSID* classId) override;
 
@@ -51,7 +51,7 @@ private:
     ~SourceFilter() = default;
     HRESULT activate();
 
-    std::atomic<ULONG> references_{1};
+    // Recursive: the filter's methods call each other and the downstream pin calls back in.
     CriticalSection lock_;
     FILTER_STATE state_ = State_Stopped;
     Microsoft::WRL::ComPtr<IReferenceClock> clock_;

@@ -13,7 +13,7 @@ HRESULT Streamer::start(PcmReader& reader, StreamTarget target, REFERENCE_TIME s
     errors_ = &errors;
     progress.delivered = 0;
     quit_ = false;
-    thread_ = OwnedHandle(CreateThread(nullptr, 0, &Streamer::threadMain, this, 0, nullptr));
+    thread_ = UniqueHandle(CreateThread(nullptr, 0, &Streamer::threadMain, this, 0, nullptr));
     if (!thread_) {
         const HRESULT hr = HRESULT_FROM_WIN32(GetLastError());
         target_ = StreamTarget{};

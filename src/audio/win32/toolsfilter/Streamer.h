@@ -7,8 +7,8 @@
 
 #include <atomic>
 
-#include "OwnedHandle.h"
 #include "PcmReader.h"
+#include "winutil/UniqueHandle.h"
 
 // Shared with the pin, which reads the progress and may move the stop while the thread runs.
 struct StreamProgress {
@@ -51,7 +51,7 @@ private:
     static DWORD WINAPI threadMain(void* streamer);
     void deliver();
 
-    OwnedHandle thread_;
+    UniqueHandle thread_;
     std::atomic<bool> quit_{false};
     PcmReader* reader_ = nullptr;
     StreamTarget target_;

@@ -3,21 +3,22 @@
 #include <evcode.h>
 #include <oleauto.h>
 
+#include <string_view>
+
 #include "FilterModule.h"
+#include "audio/DefaultDevice.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace {
 
-constexpr wchar_t defaultDevice[] = L"Default DirectSound Device";
-
-bool hasFriendlyName(IMoniker* moniker, const wchar_t* name) {
+bool hasFriendlyName(IMoniker* moniker, std::u16string_view name) {
     ComPtr<IPropertyBag> properties;
     if (FAILED(moniker->BindToStorage(nullptr, nullptr, IID_PPV_ARGS(&properties)))) return false;
     VARIANT value;
     VariantInit(&value);
     const bool same = SUCCEEDED(properties->Read(L"FriendlyName", &value, nullptr)) && value.vt == VT_BSTR &&
-                      wcscmp(value.bstrVal, name) == 0;
+                      reinterpret_cast<const char16_t*>(value.bstrVal) == name;
     VariantClear(&value);
     return same;
 }
@@ -33,7 +34,7 @@ HRESULT createDefaultDirectSoundRenderer(ComPtr<IBaseFilter>& renderer) {
     if (hr != S_OK) return VFW_E_NO_AUDIO_HARDWARE;
     ComPtr<IMoniker> moniker;
     while (monikers->Next(1, moniker.ReleaseAndGetAddressOf(), nullptr) == S_OK) {
-        if (hasFriendlyName(moniker.Get(), defaultDevice)) {
+        if (hasFriendlyName(moniker.Get(), defaultDeviceName)) {
             return moniker->BindToObject(nullptr, nullptr, IID_PPV_ARGS(&renderer));
         }
     }

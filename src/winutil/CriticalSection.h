@@ -1,5 +1,6 @@
 #pragma once
-// A recursive lock (a filter's methods call each other and the downstream pin calls back in).
+// A critical section and the guard that holds it for one scope. Recursive: the thread that
+// holds it may enter it again.
 #include <windows.h>
 
 class CriticalSection {
