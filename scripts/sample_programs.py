@@ -1,6 +1,9 @@
-"""Writes the programs file of a sample school day into a data folder, for screenshots:
-   sample_programs.py DATA_DIR AUDIO_DIR
-AUDIO_DIR is the Windows folder of the sample sounds. Two programs fall due soon after start-up, so that the screen shows one playing and one waiting."""
+"""Writes the programs file of a sample school day into a data folder:
+   sample_programs.py DATA_DIR AUDIO_DIR [--quiet SECONDS]
+AUDIO_DIR is the Windows folder of the sample sounds. Two programs fall due soon after start-up, so that the screen shows
+one playing and one waiting. With --quiet, for measuring the program at rest, those two are left out, every day is a
+school day within the date range, and no start time falls due in the next SECONDS."""
+import argparse
 import datetime
 import os
 import sys
@@ -9,10 +12,34 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "lvtxc
 from program_file import program, programs_file  # noqa: E402
 
 WORKDAYS = [1, 1, 1, 1, 1, 0, 0]  # Monday first
+COUNT_MODE_WINDOW = 15  # seconds in which a count-mode start time stays due
+DAY = 24 * 3600
+
+
+def due_within(start, window, now, quiet):
+    """Whether a start time's due window [start, start + window) meets [now, now + quiet), across midnight too."""
+    ahead = (start[0] * 3600 + start[1] * 60 + start[2] - (now.hour * 3600 + now.minute * 60 + now.second)) % DAY
+    return ahead < quiet or ahead > DAY - window
+
+
+def quiet_day(programs, now, quiet):
+    kept = []
+    for p in programs:
+        window = p["seconds"] if p["countMode"] == 0 else COUNT_MODE_WINDOW
+        times = [t for t in p["startTimes"] if not due_within(t, window, now, quiet)]
+        if times:
+            kept.append(dict(p, startTimes=times, startTimeCount=len(times), weekdays=[1] * 7,
+                             dateRange=(now.year - 1, 1, 1, 0, now.year + 1, 12, 31, 24)))
+    return kept
 
 
 def main():
-    data_dir, audio = sys.argv[1], sys.argv[2]
+    parser = argparse.ArgumentParser()
+    parser.add_argument("data_dir")
+    parser.add_argument("audio")
+    parser.add_argument("--quiet", type=int, metavar="SECONDS")
+    args = parser.parse_args()
+    data_dir, audio = args.data_dir, args.audio
     now = datetime.datetime.now()
     first_year = now.year if now.month >= 9 else now.year - 1
     school_year = (first_year, 9, 1, 0, first_year + 1, 7, 10, 24)
@@ -38,6 +65,8 @@ def main():
               weekdays=[1] * 7),
         sound("校园广播通知", startTimes=soon(20), delayable=1, weekdays=[1] * 7),
     ]
+    if args.quiet is not None:
+        programs = quiet_day(programs[:-2], now, args.quiet)
     os.makedirs(data_dir, exist_ok=True)
     with open(os.path.join(data_dir, "定时播t"), "wb") as f:
         f.write(programs_file(programs))

@@ -35,7 +35,17 @@ struct PlayJob {
 
 PlayJob makeJob(const ProgramRecord& program, bool manual);
 
-// The now-playing list view: one row per job, in queue order.
+// A seconds-mode job ends, and a program forgets its last start, when the clock goes back
+// further than this.
+inline constexpr int clockBackToleranceSeconds = 15;
+// The fade of a stop the operator asked for, directly or by changing or deleting a program.
+inline constexpr int userStopFadeMs = 300;
+
+// The now-playing list view: one row per job, in queue order. Column 0 holds the name (set
+// when the row is appended), column 1 the progress, column 2 the folder song that plays.
+inline constexpr int progressColumn = 1;
+inline constexpr int songColumn = 2;
+
 class NowPlayingView {
 public:
     virtual ~NowPlayingView() = default;

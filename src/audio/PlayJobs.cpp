@@ -7,12 +7,20 @@
 
 namespace {
 
-double levelOf(const PlayJob& job, double duckFactor) {
-    return job.program.volume * duckFactor * job.fadeFactor;
+// Folder songs failing one after another end the job at this many.
+constexpr int failuresEndingJob = 3;
+
+// The sound level in percent; `exitFactor` is the fade of all sound when the program exits.
+double levelOf(const PlayJob& job, double duckFactor, double exitFactor = 1.0) {
+    return job.program.volume * exitFactor * duckFactor * job.fadeFactor;
 }
 
-void setLevel(PlayJob& job, double duckFactor) {
-    job.player->setAttenuation(volumeToAttenuation(static_cast<int>(levelOf(job, duckFactor))));
+void setLevel(PlayJob& job, double duckFactor, double exitFactor = 1.0) {
+    job.player->setAttenuation(volumeToAttenuation(static_cast<int>(levelOf(job, duckFactor, exitFactor))));
+}
+
+bool failedTooOften(const PlayJob& job) {
+    return job.consecutiveFailures >= failuresEndingJob;
 }
 
 std::u16string countText(int played, int total, bool file) {
@@ -100,7 +108,7 @@ bool startFolderSong(TimedPlay& play, JobServices& services, PlayJob& job, bool 
         job.failedSongs.push_back(std::move(song));
         ++job.consecutiveFailures;
         isFirst = false;
-        if (job.consecutiveFailures > 2) {
+        if (failedTooOften(job)) {
             services.log(now, jobText::tooManyFailures(jobPrefix(job)));
             return false;
         }
@@ -144,14 +152,14 @@ Next advanceCountJob(TimedPlay& play, JobServices& services, std::size_t index, 
     if (job.program.isFile) {
         replayFile(play, services, job);
         ++job.playedCount;
-        services.view.setCell(row, 1, countText(job.playedCount, job.program.songCount, true));
+        services.view.setCell(row, progressColumn, countText(job.playedCount, job.program.songCount, true));
         return Next::keep;
     }
     job.consecutiveFailures = 0;
     if (!startFolderSong(play, services, job, false, now)) return Next::remove;
     ++job.playedCount;
-    services.view.setCell(row, 1, countText(job.playedCount, job.program.songCount, false));
-    services.view.setCell(row, 2, job.playedSongs.back().name);
+    services.view.setCell(row, progressColumn, countText(job.playedCount, job.program.songCount, false));
+    services.view.setCell(row, songColumn, job.playedSongs.back().name);
     return Next::keep;
 }
 
@@ -159,7 +167,7 @@ Next advanceSecondsJob(TimedPlay& play, JobServices& services, std::size_t index
                        std::int64_t elapsed, const DateTime& now) {
     PlayJob& job = play.nowPlaying[index];
     const int row = static_cast<int>(index);
-    services.view.setCell(row, 1, formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed)));
+    services.view.setCell(row, progressColumn, formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed)));
     if (duckChanged && job.fadeFactor >= 1) setLevel(job, play.timedDuckFactor);
 
     // The last len seconds of the window fade out in three stretches of len/2, len/4 and len/4.
@@ -185,7 +193,7 @@ Next advanceSecondsJob(TimedPlay& play, JobServices& services, std::size_t index
     job.consecutiveFailures = 0;
     if (!startFolderSong(play, services, job, false, now)) return Next::remove;
     ++job.playedCount;
-    services.view.setCell(row, 2, job.playedSongs.back().name);
+    services.view.setCell(row, songColumn, job.playedSongs.back().name);
     return Next::keep;
 }
 
@@ -220,9 +228,9 @@ void advanceJobs(TimedPlay& play, JobServices& services, const DateTime& now) {
         const std::int64_t elapsed = secondsBetween(job.program.lastStart, now);
         const bool secondsMode = job.program.countMode == 0;
 
-        if (secondsMode && elapsed < -15) {
+        if (secondsMode && elapsed < -clockBackToleranceSeconds) {
             services.log(now, jobText::clockWentBack(jobPrefix(job), job.player != nullptr));
-            if (job.player) rampOut(*job.player, levelOf(job, play.timedDuckFactor), 300, services.sleep);
+            if (job.player) rampOut(*job.player, levelOf(job, play.timedDuckFactor), userStopFadeMs, services.sleep);
             removeJob(play, services, i);
             continue;
         }
@@ -240,9 +248,10 @@ void advanceJobs(TimedPlay& play, JobServices& services, const DateTime& now) {
             }
             job.playedCount = 1;
             const int row = static_cast<int>(i);
-            services.view.setCell(row, 1, secondsMode ? formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed))
-                                                      : countText(1, job.program.songCount, job.program.isFile != 0));
-            if (!job.program.isFile) services.view.setCell(row, 2, job.playedSongs.back().name);
+            services.view.setCell(row, progressColumn,
+                                  secondsMode ? formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed))
+                                              : countText(1, job.program.songCount, job.program.isFile != 0));
+            if (!job.program.isFile) services.view.setCell(row, songColumn, job.playedSongs.back().name);
             ++i;
             continue;
         }
@@ -276,18 +285,18 @@ void onJobAudioEvent(TimedPlay& play, JobServices& services, const AudioPlayer* 
 
     if (folder) {
         ++job.consecutiveFailures;
-        if (job.consecutiveFailures < 3) {
-            if (job.program.countMode != 0 && job.playedCount >= job.program.songCount) {
-                services.log(now, jobText::ended(jobPrefix(job)));
-            } else if (startFolderSong(play, services, job, false, now)) {
-                ++job.playedCount;
-                const int row = static_cast<int>(index);
-                if (job.program.countMode != 0) services.view.setCell(row, 1, countText(job.playedCount, job.program.songCount, false));
-                services.view.setCell(row, 2, job.playedSongs.back().name);
-                return;
-            }
-        } else {
+        if (failedTooOften(job)) {
             services.log(now, jobText::tooManyFailures(jobPrefix(job)));
+        } else if (job.program.countMode != 0 && job.playedCount >= job.program.songCount) {
+            services.log(now, jobText::ended(jobPrefix(job)));
+        } else if (startFolderSong(play, services, job, false, now)) {
+            ++job.playedCount;
+            const int row = static_cast<int>(index);
+            if (job.program.countMode != 0) {
+                services.view.setCell(row, progressColumn, countText(job.playedCount, job.program.songCount, false));
+            }
+            services.view.setCell(row, songColumn, job.playedSongs.back().name);
+            return;
         }
     }
     removeJob(play, services, index);
@@ -310,7 +319,7 @@ void stopJobsByName(TimedPlay& play, JobServices& services, std::u16string_view 
     const DateTime now = services.localTime();
     for (std::size_t i = 0; i < play.nowPlaying.size();) {
         if (equalsNoCase(fixedView(play.nowPlaying[i].program.name), name)) {
-            stopJob(play, services, i, reason, 300, now);
+            stopJob(play, services, i, reason, userStopFadeMs, now);
         } else {
             ++i;
         }
@@ -319,9 +328,7 @@ void stopJobsByName(TimedPlay& play, JobServices& services, std::u16string_view 
 
 void fadeAllJobs(TimedPlay& play, JobServices& services, double x) {
     for (PlayJob& job : play.nowPlaying) {
-        if (!job.player) continue;
-        const double level = job.program.volume * x * play.timedDuckFactor * job.fadeFactor;
-        job.player->setAttenuation(volumeToAttenuation(static_cast<int>(level)));
+        if (job.player) setLevel(job, play.timedDuckFactor, x);
     }
     if (x > 0) return;
     for (PlayJob& job : play.nowPlaying) destroyPlayer(job);

@@ -2,6 +2,7 @@
 
 #include "data/Text.h"
 #include "scheduler/Eligibility.h"
+#include "ui/ProgramCells.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ std::string eligibilityReport(const std::vector<ProgramRecord>& programs, const 
         report += '\t';
         report += ruleText(program, now, holidays, shiftDays);
         report += '\t';
-        report += toUtf8(validityCellText(program, now));
+        report += toUtf8(programStatusText(program, now));
         report += '\n';
     }
     return report;

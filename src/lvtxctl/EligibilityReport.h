@@ -7,7 +7,7 @@
 #include "data/ProgramRecord.h"
 
 // One line per program in list order: name, tab, the first rule that stops it (or
-// "eligible"), tab, the validity-cell text at `now`; UTF-8.
+// "eligible"), tab, the status cell of the program list at `now`; UTF-8.
 std::string eligibilityReport(const std::vector<ProgramRecord>& programs, const DateTime& now,
                               const std::vector<HolidayRecord>& holidays,
                               const std::vector<ShiftDayRecord>& shiftDays);

@@ -78,7 +78,7 @@ bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, st
     program.lastStart = *due;
     const bool waits = program.delayable != 0 && !play.nowPlaying.empty();
     appendJob(play, services, makeJob(program, false));
-    if (waits) services.view.setCell(static_cast<int>(play.nowPlaying.size() - 1), 1, waitingText);
+    if (waits) services.view.setCell(static_cast<int>(play.nowPlaying.size() - 1), progressColumn, waitingText);
     return true;
 }
 

@@ -10,10 +10,8 @@
 #include "data/ProgramRecord.h"
 #include "scheduler/Eligibility.h"
 
-inline constexpr int clockBackToleranceSeconds = 15;
 inline constexpr int countModeWindowSeconds = 15;
 inline constexpr int preemptionFadeMs = 600;
-inline constexpr int userStopFadeMs = 300;
 
 // Column 1 of the program list (the validity cell).
 class ProgramListView {

@@ -3,6 +3,7 @@ dates by Python's calendar, ranges as tuples at minute resolution."""
 import datetime
 
 CELL = {-1: "未到有效期", 0: "√", 1: "已过有效期"}
+DISABLED_CELL = "禁用×"
 
 
 def valid_date(year, month, day):
@@ -50,6 +51,7 @@ def rule(program, now, holidays, shift_days):
 def report(programs, now, holidays, shift_days):
     lines = []
     for p in programs:
-        cell = CELL[range_status(p["dateRange"], (now.year, now.month, now.day), now)]
+        # The program list's status cell: a disabled program says so before its date range.
+        cell = DISABLED_CELL if p["disabled"] != 0 else CELL[range_status(p["dateRange"], (now.year, now.month, now.day), now)]
         lines.append("%s\t%s\t%s\n" % (p["name"], rule(p, now, holidays, shift_days), cell))
     return "".join(lines)

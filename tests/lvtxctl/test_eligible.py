@@ -88,11 +88,11 @@ class WorkedExamples(EligibleCase):
                          program(name="周三", weekdays=weekdays(3), dateRange=(2024, 5, 1, 8, 2024, 5, 1, 10))],
                         [holiday("劳动节", (2024, 5, 1, 0, 2024, 5, 5, 24))])
         # 2024-05-01 is a Wednesday in a holiday: range, then day, then holiday.
-        self.assert_lines("2024-05-01 07:59:59", "停用\tdisabled\t已过有效期", "周一\tdate-range-not-begun\t未到有效期",
+        self.assert_lines("2024-05-01 07:59:59", "停用\tdisabled\t禁用×", "周一\tdate-range-not-begun\t未到有效期",
                           "周三\tdate-range-not-begun\t未到有效期")
-        self.assert_lines("2024-05-01 10:00:59", "停用\tdisabled\t已过有效期", "周一\tweekday-not-selected\t√",
+        self.assert_lines("2024-05-01 10:00:59", "停用\tdisabled\t禁用×", "周一\tweekday-not-selected\t√",
                           "周三\tholiday 劳动节\t√")
-        self.assert_lines("2024-05-01 10:01:00", "停用\tdisabled\t已过有效期", "周一\tdate-range-over\t已过有效期",
+        self.assert_lines("2024-05-01 10:01:00", "停用\tdisabled\t禁用×", "周一\tdate-range-over\t已过有效期",
                           "周三\tdate-range-over\t已过有效期")
 
 
