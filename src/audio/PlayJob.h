@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -31,6 +32,7 @@ struct PlayJob {
     std::vector<FolderEntry> candidates;   // scratch list of the folder scan
     std::u16string avoidFirst;  // in random order, the song that ended the last cycle may not open the next
     int consecutiveFailures = 0;
+    std::optional<std::int32_t> shownSeconds;  // the elapsed seconds of the progress cell (seconds mode)
 };
 
 PlayJob makeJob(const ProgramRecord& program, bool manual);

@@ -27,6 +27,14 @@ std::u16string countText(int played, int total, bool file) {
     return formatNumber(played) + u" / " + formatNumber(total) + (file ? u"遍" : u"首");
 }
 
+// The progress of a seconds-mode job changes once a second: the other ticks leave the cell alone.
+void showProgress(JobServices& services, PlayJob& job, int row, std::int64_t elapsed) {
+    const auto seconds = static_cast<std::int32_t>(elapsed);
+    if (job.shownSeconds == seconds) return;
+    services.view.setCell(row, progressColumn, formatProgress(job.program.seconds, seconds));
+    job.shownSeconds = seconds;
+}
+
 void destroyPlayer(PlayJob& job) {
     if (!job.player) return;
     job.player->stop();
@@ -167,7 +175,7 @@ Next advanceSecondsJob(TimedPlay& play, JobServices& services, std::size_t index
                        std::int64_t elapsed, const DateTime& now) {
     PlayJob& job = play.nowPlaying[index];
     const int row = static_cast<int>(index);
-    services.view.setCell(row, progressColumn, formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed)));
+    showProgress(services, job, row, elapsed);
     if (duckChanged && job.fadeFactor >= 1) setLevel(job, play.timedDuckFactor);
 
     // The last len seconds of the window fade out in three stretches of len/2, len/4 and len/4.
@@ -248,9 +256,11 @@ void advanceJobs(TimedPlay& play, JobServices& services, const DateTime& now) {
             }
             job.playedCount = 1;
             const int row = static_cast<int>(i);
-            services.view.setCell(row, progressColumn,
-                                  secondsMode ? formatProgress(job.program.seconds, static_cast<std::int32_t>(elapsed))
-                                              : countText(1, job.program.songCount, job.program.isFile != 0));
+            if (secondsMode) {
+                showProgress(services, job, row, elapsed);
+            } else {
+                services.view.setCell(row, progressColumn, countText(1, job.program.songCount, job.program.isFile != 0));
+            }
             if (!job.program.isFile) services.view.setCell(row, songColumn, job.playedSongs.back().name);
             ++i;
             continue;

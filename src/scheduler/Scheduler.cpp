@@ -19,6 +19,10 @@ int secondsOfDay(int hour, int minute, int second) {
     return hour * 3600 + minute * 60 + second;
 }
 
+bool sameMinute(const DateTime& a, const DateTime& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute;
+}
+
 }  // namespace
 
 std::u16string queuedText(std::u16string_view name) {
@@ -49,7 +53,6 @@ void updateValidityCell(const ProgramRecord& program, int row, const DateTime& n
 bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, std::size_t row, const DateTime& now,
                   const CalendarDay& day) {
     ProgramRecord& program = schedule.programs[row];
-    if (program.disabled == 0) updateValidityCell(program, static_cast<int>(row), now, schedule.programList);
     // A clock set back means the recorded start may lie in the future: forget it.
     if (secondsBetween(program.lastStart, now) < -clockBackToleranceSeconds) program.lastStart = resetStamp();
     if (program.disabled != 0) return false;
@@ -84,7 +87,12 @@ bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, st
 
 void checkDuePrograms(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now) {
     const CalendarDay day = calendarDayOf(now, schedule.holidays, schedule.shiftDays);
+    ProgramListView& list = schedule.programList;
+    const bool compareCells = !list.comparedMinute || !sameMinute(*list.comparedMinute, now);
+    list.comparedMinute = now;
     for (std::size_t row = 0; row < schedule.programs.size(); ++row) {
+        const ProgramRecord& program = schedule.programs[row];
+        if (compareCells && program.disabled == 0) updateValidityCell(program, static_cast<int>(row), now, list);
         checkProgram(schedule, play, services, row, now, day);
     }
 }

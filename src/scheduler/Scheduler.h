@@ -1,6 +1,7 @@
 #pragma once
 // The scheduler's tick: advance what plays, then examine every program once and start or
 // queue those whose start time has come. Driven by the timed-play page's 50 ms timer.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +14,17 @@
 inline constexpr int countModeWindowSeconds = 15;
 inline constexpr int preemptionFadeMs = 600;
 
-// Column 1 of the program list (the validity cell).
+// Column 1 of the program list (the validity cell). Its text changes only with the minute, and
+// whoever else writes a row writes the text of that moment, so the tick compares the cells in
+// the first tick of a minute only: reading a cell back costs more than the rest of a tick.
 class ProgramListView {
 public:
     virtual ~ProgramListView() = default;
     virtual std::u16string validityText(int row) = 0;
     virtual void setValidityText(int row, std::u16string_view text) = 0;
+
+    // The minute whose texts the cells were last compared with; none before the first tick.
+    std::optional<DateTime> comparedMinute;
 };
 
 // What one tick works on; AppState holds the lists.
@@ -39,6 +45,7 @@ void updateValidityCell(const ProgramRecord& program, int row, const DateTime& n
 // holidays and shift days.
 bool checkProgram(Schedule& schedule, TimedPlay& play, JobServices& services, std::size_t row, const DateTime& now,
                   const CalendarDay& day);
+// Every program in list order: its validity cell (when the minute is new), then checkProgram.
 void checkDuePrograms(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now);
 // One tick; `now` is the local time with milliseconds 0, read once by the caller.
 void schedulerTick(Schedule& schedule, TimedPlay& play, JobServices& services, const DateTime& now);

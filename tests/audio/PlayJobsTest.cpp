@@ -154,6 +154,8 @@ TEST(PlayJobs, AFiveSecondWindowFadesFromItsStartAndEndsAboutFiveSecondsLater) {
     EXPECT_GE(ticks, 95);
     EXPECT_LE(ticks, 105);
     EXPECT_EQ(bench.texts().back(), u"短 ◆ 播放结束");
+    // The progress cell is written once for each second it shows, not on every tick.
+    EXPECT_EQ(bench.view.cellWrites, 6);
 }
 
 TEST(PlayJobs, AJobQueuedForMostOfItsWindowFadesOutRightAfterItStarts) {

@@ -10,8 +10,12 @@ namespace {
 class RecordingProgramList : public ProgramListView {
 public:
     std::map<int, std::u16string> cells;
+    int reads = 0;
     int writes = 0;
-    std::u16string validityText(int row) override { return cells[row]; }
+    std::u16string validityText(int row) override {
+        ++reads;
+        return cells[row];
+    }
     void setValidityText(int row, std::u16string_view text) override {
         cells[row] = text;
         ++writes;
@@ -200,14 +204,26 @@ TEST(Scheduler, DisabledProgramsNeverStartButForgetTheirLastStartWhenTheClockGoe
     EXPECT_EQ(bench.list.cells[0], u"禁用×");
 }
 
-TEST(Scheduler, TheValidityCellIsWrittenOnlyWhenItChanges) {
+TEST(Scheduler, TheValidityCellIsReadOnceAMinuteAndWrittenOnlyWhenItChanges) {
     ScheduleBench bench;
     bench.programs = {bench.program(u"期", {{8, 0, 0}})};
     bench.programs[0].dateRange = {2024, 9, 2, 10, 2024, 9, 2, 11};
     bench.clock = at(2024, 9, 2, 9, 59, 0);
-    bench.runUntil(at(2024, 9, 2, 11, 2, 0));
+    bench.runUntil(at(2024, 9, 2, 11, 2, 0), 20);
     EXPECT_EQ(bench.list.writes, 3);
+    EXPECT_EQ(bench.list.reads, 63);
     EXPECT_EQ(bench.list.cells[0], u"已过有效期");
+
+    // A cell written wrongly within a minute waits for the next one; a clock set back is a new minute.
+    bench.tickOnce();
+    bench.list.cells[0] = u"√";
+    bench.runUntil(at(2024, 9, 2, 11, 3, 0), 20);
+    EXPECT_EQ(bench.list.cells[0], u"√");
+    bench.runUntil(at(2024, 9, 2, 11, 3, 1));
+    EXPECT_EQ(bench.list.cells[0], u"已过有效期");
+    bench.clock = at(2024, 9, 2, 10, 30, 0);
+    bench.tickOnce();
+    EXPECT_EQ(bench.list.cells[0], u"√");
 }
 
 TEST(Scheduler, PlayNowPreemptsEverythingAndStopSelectedStopsEachSelectedRow) {

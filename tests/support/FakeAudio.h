@@ -93,11 +93,15 @@ class RecordingNowPlaying : public NowPlayingView {
 public:
     std::vector<std::vector<std::u16string>> rows;
     int appended = 0;
+    int cellWrites = 0;
     void appendRow(std::u16string_view name) override {
         rows.push_back({std::u16string(name), u"", u""});
         ++appended;
     }
-    void setCell(int row, int column, std::u16string_view text) override { rows.at(row).at(column) = text; }
+    void setCell(int row, int column, std::u16string_view text) override {
+        rows.at(row).at(column) = text;
+        ++cellWrites;
+    }
     void deleteRow(int row) override { rows.erase(rows.begin() + row); }
     void clear() override { rows.clear(); }
 };

@@ -13,9 +13,15 @@
 
 namespace {
 
+bool isKeyboardMessage(UINT message) {
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR || message == WM_SYSCHAR;
+}
+
 // Up and Down move the selected program only while the timed-play page's program list has the
-// focus; everywhere else they are ordinary keys.
+// focus; everywhere else they are ordinary keys. Only keyboard messages can be accelerators, so
+// only they pay for the focus query, not every timer tick.
 bool translateMoveKeys(HACCEL accelerators, MSG& message) {
+    if (!isKeyboardMessage(message.message)) return false;
     const HWND timedPlay = shellWindows().pages[timedPlayPage];
     if (appState().currentPage != timedPlayPage || GetFocus() != GetDlgItem(timedPlay, IDC_PROGRAM_LIST)) return false;
     return TranslateAcceleratorW(timedPlay, accelerators, &message) != 0;
