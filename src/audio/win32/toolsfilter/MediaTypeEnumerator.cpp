@@ -1,6 +1,5 @@
 #include "MediaTypeEnumerator.h"
 
-#include <algorithm>
 #include <new>
 
 HRESULT MediaTypeEnumerator::create(const AM_MEDIA_TYPE* type, ULONG position, IEnumMediaTypes** enumerator) {
@@ -14,36 +13,26 @@ HRESULT MediaTypeEnumerator::create(const AM_MEDIA_TYPE* type, ULONG position, I
             created->Release();
             return hr;
         }
+        created->cursor_.setItemCount(1);
     }
     *enumerator = created;
     return S_OK;
 }
 
 STDMETHODIMP MediaTypeEnumerator::Next(ULONG count, AM_MEDIA_TYPE** types, ULONG* fetched) {
-    if (!types) return E_POINTER;
-    if (count != 1 && !fetched) return E_INVALIDARG;
-    ULONG given = 0;
-    if (count > 0 && position_ < typeCount()) {
-        const HRESULT hr = allocateMediaTypeCopy(type_.get(), types[0]);
-        if (FAILED(hr)) return hr;
-        ++position_;
-        given = 1;
-    }
-    if (fetched) *fetched = given;
-    return given == count ? S_OK : S_FALSE;
+    return cursor_.next(count, types, fetched,
+                        [&](AM_MEDIA_TYPE*& slot) { return allocateMediaTypeCopy(type_.get(), slot); });
 }
 
 STDMETHODIMP MediaTypeEnumerator::Skip(ULONG count) {
-    const ULONG step = std::min(count, typeCount() - std::min(position_, typeCount()));
-    position_ += step;
-    return step == count ? S_OK : S_FALSE;
+    return cursor_.skip(count);
 }
 
 STDMETHODIMP MediaTypeEnumerator::Reset() {
-    position_ = 0;
+    cursor_.reset();
     return S_OK;
 }
 
 STDMETHODIMP MediaTypeEnumerator::Clone(IEnumMediaTypes** clone) {
-    return create(typeCount() ? &type_.get() : nullptr, position_, clone);
+    return create(type_.empty() ? nullptr : &type_.get(), cursor_.position(), clone);
 }

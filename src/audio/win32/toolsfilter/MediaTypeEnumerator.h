@@ -5,6 +5,7 @@
 
 #include "MediaType.h"
 #include "ModuleCount.h"
+#include "OneItemCursor.h"
 #include "winutil/ComObject.h"
 
 class MediaTypeEnumerator final : public ComObject<ComInterface<IEnumMediaTypes>>, private CountedObject {
@@ -18,9 +19,8 @@ public:
     STDMETHODIMP Clone(IEnumMediaTypes** clone) override;
 
 private:
-    explicit MediaTypeEnumerator(ULONG position) : position_(position) {}
-    ULONG typeCount() const { return type_.empty() ? 0 : 1; }
+    explicit MediaTypeEnumerator(ULONG position) : cursor_(0, position) {}
 
     OwnedMediaType type_;
-    ULONG position_;
+    OneItemCursor cursor_;
 };

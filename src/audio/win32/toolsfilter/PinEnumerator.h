@@ -5,6 +5,7 @@
 #include <wrl/client.h>
 
 #include "ModuleCount.h"
+#include "OneItemCursor.h"
 #include "winutil/ComObject.h"
 
 class PinEnumerator final : public ComObject<ComInterface<IEnumPins>>, private CountedObject {
@@ -22,5 +23,5 @@ private:
     // Holds the filter, which owns the pin.
     Microsoft::WRL::ComPtr<IBaseFilter> filter_;
     IPin* pin_;
-    ULONG position_;
+    OneItemCursor cursor_;
 };
