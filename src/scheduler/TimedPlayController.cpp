@@ -15,21 +15,12 @@ public:
     void setValidityText(int, std::u16string_view) override {}
 };
 
-class NoNowPlaying : public NowPlayingView {
-public:
-    void appendRow(std::u16string_view) override {}
-    void setCell(int, int, std::u16string_view) override {}
-    void deleteRow(int) override {}
-    void clear() override {}
-};
-
 class NoLogRows : public LogView {
 public:
     void showLogRow(std::u16string_view, std::u16string_view) override {}
 };
 
 NoProgramList noProgramList;
-NoNowPlaying noNowPlaying;
 NoLogRows noLogRows;
 
 }  // namespace
@@ -38,18 +29,30 @@ TimedPlayController::TimedPlayController(TimedPlayData data, TimedPlayPlatform p
     : data_(std::move(data)),
       platform_(std::move(platform)),
       programView_(&noProgramList),
-      nowPlayingView_(&noNowPlaying),
-      logView_(&noLogRows) {}
+      logView_(&noLogRows),
+      services_{platform_.players,
+                nowPlaying_,
+                data_.folder.fs,
+                platform_.isNetworkDrive,
+                [this](const DateTime& time, std::u16string_view text) { logEvent(time, text); },
+                platform_.classify,
+                platform_.errorText,
+                platform_.sleep,
+                platform_.clock,
+                data_.random,
+                {},
+                {},
+                false} {}
 
 void TimedPlayController::attachViews(const TimedPlayViews& views) {
     programView_ = &views.programs;
-    nowPlayingView_ = &views.nowPlaying;
+    nowPlaying_.list = &views.nowPlaying;
     logView_ = &views.log;
 }
 
 void TimedPlayController::detachViews() {
     programView_ = &noProgramList;
-    nowPlayingView_ = &noNowPlaying;
+    nowPlaying_.list = nullptr;
     logView_ = &noLogRows;
 }
 
@@ -73,14 +76,12 @@ void TimedPlayController::tick() {
     if (ticking_) return;
     ticking_ = true;
     Schedule schedule{data_.programs, data_.holidays, data_.shiftDays, *programView_};
-    JobServices jobs = services();
-    schedulerTick(schedule, data_.play, jobs, tickTime());
+    schedulerTick(schedule, data_.play, services(), tickTime());
     ticking_ = false;
 }
 
 void TimedPlayController::audioEvent(const AudioPlayer* player) {
-    JobServices jobs = services();
-    onJobAudioEvent(data_.play, jobs, player);
+    onJobAudioEvent(data_.play, services(), player);
 }
 
 ReadResult TimedPlayController::loadPrograms(Prompt* owner) {
@@ -98,40 +99,43 @@ bool TimedPlayController::isPlaying(std::u16string_view name) const {
 }
 
 void TimedPlayController::stopByName(std::u16string_view name, std::u16string_view reason) {
-    JobServices jobs = services();
-    stopJobsByName(data_.play, jobs, name, reason);
+    stopJobsByName(data_.play, services(), name, reason);
 }
 
 void TimedPlayController::playNow(const ProgramRecord& program, int amount) {
-    JobServices jobs = services();
-    ::playNow(program, amount, data_.play, jobs, platform_.clock());
+    ::playNow(program, amount, data_.play, services(), platform_.clock());
 }
 
 void TimedPlayController::stopSelected(const std::vector<int>& rows) {
-    JobServices jobs = services();
-    ::stopSelected(rows, data_.play, jobs, platform_.clock());
+    ::stopSelected(rows, data_.play, services(), platform_.clock());
 }
 
 void TimedPlayController::fade(double x) {
-    JobServices jobs = services();
-    fadeAllJobs(data_.play, jobs, x);
+    fadeAllJobs(data_.play, services(), x);
 }
 
-JobServices TimedPlayController::services() {
+JobServices& TimedPlayController::services() {
+    JobServices& services = services_;
     const SettingsRecord& settings = data_.settings;
-    return JobServices{
-        platform_.players,
-        *nowPlayingView_,
-        data_.folder.fs,
-        platform_.isNetworkDrive,
-        [this](const DateTime& time, std::u16string_view text) { logEvent(time, text); },
-        platform_.classify,
-        platform_.errorText,
-        platform_.sleep,
-        platform_.clock,
-        data_.random,
-        std::u16string(fixedView(settings.outputDevice)),
-        DuckSettings{settings.duckPercent, settings.duckFadeOutLength, settings.duckFadeInLength},
-        data_.instantActive,
-    };
+    const std::u16string_view device = fixedView(settings.outputDevice);
+    if (services.outputDevice != device) services.outputDevice.assign(device);
+    services.duck = DuckSettings{settings.duckPercent, settings.duckFadeOutLength, settings.duckFadeInLength};
+    services.instantActive = data_.instantActive;
+    return services;
+}
+
+void TimedPlayController::LentNowPlaying::appendRow(std::u16string_view name) {
+    if (list) list->appendRow(name);
+}
+
+void TimedPlayController::LentNowPlaying::setCell(int row, int column, std::u16string_view text) {
+    if (list) list->setCell(row, column, text);
+}
+
+void TimedPlayController::LentNowPlaying::deleteRow(int row) {
+    if (list) list->deleteRow(row);
+}
+
+void TimedPlayController::LentNowPlaying::clear() {
+    if (list) list->clear();
 }

@@ -95,13 +95,26 @@ public:
     void fade(double x);
 
 private:
-    JobServices services();
+    // The now-playing list the page lends, or none; the jobs hold this one for good.
+    class LentNowPlaying : public NowPlayingView {
+    public:
+        NowPlayingView* list = nullptr;
+        void appendRow(std::u16string_view name) override;
+        void setCell(int row, int column, std::u16string_view text) override;
+        void deleteRow(int row) override;
+        void clear() override;
+    };
+
+    // The jobs' view of the program, its inputs brought up to date with the settings.
+    JobServices& services();
     DateTime tickTime() const;
 
     TimedPlayData data_;
     TimedPlayPlatform platform_;
     ProgramListView* programView_;
-    NowPlayingView* nowPlayingView_;
     LogView* logView_;
+    LentNowPlaying nowPlaying_;
+    // Kept from step to step: building it anew on every tick costs more than the rest of an idle tick.
+    JobServices services_;
     bool ticking_ = false;
 };
