@@ -1,6 +1,6 @@
 #pragma once
 // The scheduler's tick: advance what plays, then examine every program once and start or
-// queue those whose start time has come. Driven by the timed-play page's 50 ms timer.
+// queue those whose start time has come. Driven every 50 ms by TimedPlayController.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -3,8 +3,6 @@
 // drive one another.
 #include <windows.h>
 
-#include <string_view>
-
 inline constexpr UINT WM_TRAY_CALLBACK = WM_APP + 0x67;  // lParam = the mouse message
 
 inline constexpr int pageCount = 6;
