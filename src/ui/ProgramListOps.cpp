@@ -1,8 +1,8 @@
 #include "ui/ProgramListOps.h"
 
 #include <algorithm>
-#include <utility>
 
+#include "data/RowMoves.h"
 #include "data/Text.h"
 
 std::u16string programCapacityMessage(std::size_t count) {
@@ -47,24 +47,11 @@ void deletePrograms(std::vector<ProgramRecord>& programs, const std::vector<int>
 }
 
 std::vector<int> moveProgramsUp(std::vector<ProgramRecord>& programs, const std::vector<int>& selection) {
-    if (selection.empty() || selection.front() <= 0) return {};
-    std::vector<int> moved;
-    for (const int row : selection) {
-        std::swap(programs.at(static_cast<std::size_t>(row - 1)), programs.at(static_cast<std::size_t>(row)));
-        moved.push_back(row - 1);
-    }
-    return moved;
+    return moveRowsUp(programs, selection);
 }
 
 std::vector<int> moveProgramsDown(std::vector<ProgramRecord>& programs, const std::vector<int>& selection) {
-    if (selection.empty() || selection.back() + 1 >= static_cast<int>(programs.size())) return {};
-    std::vector<int> moved(selection.size());
-    for (std::size_t k = selection.size(); k-- > 0;) {
-        const int row = selection[k];
-        std::swap(programs.at(static_cast<std::size_t>(row)), programs.at(static_cast<std::size_t>(row + 1)));
-        moved[k] = row + 1;
-    }
-    return moved;
+    return moveRowsDown(programs, selection);
 }
 
 bool sortProgramsByName(std::vector<ProgramRecord>& programs, const NameCollation& collate, bool descending) {
