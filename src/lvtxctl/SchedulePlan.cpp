@@ -27,12 +27,6 @@ public:
     void clear() override {}
 };
 
-class NoProgramList : public ProgramListView {
-public:
-    std::u16string validityText(int) override { return {}; }
-    void setValidityText(int, std::u16string_view) override {}
-};
-
 // The seconds of the day at which some start window is open. At any other second no program
 // can start, and with the clock only moving forward nothing else changes, so the plan skips them.
 std::unique_ptr<std::bitset<secondsPerDay>> openWindows(const std::vector<ProgramRecord>& programs) {

@@ -27,6 +27,13 @@ public:
     std::optional<DateTime> comparedMinute;
 };
 
+// A program list nobody sees: the tick still runs, no cell is kept.
+class NoProgramList : public ProgramListView {
+public:
+    std::u16string validityText(int) override { return {}; }
+    void setValidityText(int, std::u16string_view) override {}
+};
+
 // What one tick works on; AppState holds the lists.
 struct Schedule {
     std::vector<ProgramRecord>& programs;

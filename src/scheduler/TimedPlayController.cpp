@@ -9,12 +9,6 @@
 namespace {
 
 // Stand-ins while no page lends its lists: the queue and the log file go on without them.
-class NoProgramList : public ProgramListView {
-public:
-    std::u16string validityText(int) override { return {}; }
-    void setValidityText(int, std::u16string_view) override {}
-};
-
 class NoLogRows : public LogView {
 public:
     void showLogRow(std::u16string_view, std::u16string_view) override {}
