@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "ui/win32/InstantPageIds.h"
+#include "instant/win32/InstantPageIds.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 

@@ -1,0 +1,146 @@
+#pragma once
+// Immediate play for the life of the process: the list and its file, the edits of the page,
+// and the run that sounds the list's items one at a time in one of three modes, driven by its
+// own 50 ms timer. While a run is active timed play is ducked (AppState's `instantActive`).
+// The shell builds it before the main window; the immediate-play page lends it its view and
+// its message owner while the page exists and forwards the operator's commands.
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "audio/PlayJob.h"
+#include "data/DataFile.h"
+#include "data/DataFileRead.h"
+#include "data/DataFileSave.h"
+#include "data/DateTime.h"
+#include "instant/InstantItem.h"
+#include "instant/InstantList.h"
+#include "scheduler/TimedPlayController.h"
+#include "system/SettingsRecord.h"
+
+inline constexpr unsigned instantPeriodMs = 50;
+
+// AppState's part of a run; a run is active while AppState's `instantActive` is set.
+struct InstantRun {
+    std::unique_ptr<AudioPlayer> player;  // the item that sounds; none while waiting for the ducking
+    double fadeFactor = 1.0;              // falls to 0 over the end of a seconds run
+    int playedCount = 0;                  // items started in this run, repeats included
+    DateTime startTime{};                 // the first item's start, milliseconds 0
+    int waitBlink = 1;                    // 1..12: the blinking of "即将播放"
+};
+
+// The pages the operator is sent to after a failure that a reinstall or a repair tool mends.
+enum class InstantHelp { environmentRepair, download };
+
+// The page's controls as the controller feeds them.
+class InstantView {
+public:
+    virtual ~InstantView() = default;
+    virtual void showStatus(std::u16string_view text) = 0;
+    // The position line and the slider (0..100); the slider stays while the operator holds it.
+    // An empty text with percent 0 clears both.
+    virtual void showPosition(std::u16string_view text, int percent) = 0;
+    // Row `index` changed: its length or its current mark.
+    virtual void rowChanged(int index) = 0;
+    virtual void scrollToRow(int index) = 0;
+    // Start is enabled only while inactive; stop and the position slider only while active.
+    virtual void activeChanged(bool active) = 0;
+};
+
+// What immediate play needs from the platform.
+struct InstantPlatform {
+    AudioPlayerFactory& players;
+    TickTimer& timer;
+    NetworkDriveQuery isNetworkDrive;
+    std::function<PlayErrorKind(AudioResult code)> classify;
+    std::function<std::u16string(AudioResult code)> errorText;
+    SleepFunction sleep;
+    std::function<DateTime()> clock;  // the local time, milliseconds kept
+    std::function<void(InstantHelp page)> openHelp;
+};
+
+// The list, its options and the state it works on; AppState holds them.
+struct InstantData {
+    std::vector<InstantItem>& items;
+    InstantOptions& options;
+    InstantRun& run;
+    bool& instantActive;
+    TimedPlay& timedPlay;            // the queue is read and its duck factor set while waiting
+    const SettingsRecord& settings;  // the output device and the ducking
+    std::mt19937& random;
+    DataFolder folder;
+    std::u16string instantFile;
+    std::u16string musicDir;  // where the default list's sample song lies
+};
+
+class InstantController {
+public:
+    InstantController(InstantData data, InstantPlatform platform);
+    ~InstantController();
+    InstantController(const InstantController&) = delete;
+    InstantController& operator=(const InstantController&) = delete;
+
+    // The page's view and the owner of the run's messages and of the edits' save failures.
+    // Without them the run goes on silently.
+    void attachView(InstantView& view, Prompt& owner);
+    void detachView();
+
+    void startTimer();
+    void stopTimer();
+    // One 50 ms step at the clock's time (advanceInstant); guarded against re-entry.
+    void tick();
+    // The graph of `player` reported events; ignored when it is not the run's player.
+    void audioEvent(const AudioPlayer* player);
+
+    const std::vector<InstantItem>& items() const { return data_.items; }
+    const InstantOptions& options() const { return data_.options; }
+    bool active() const { return data_.instantActive; }
+    // Places left in the list (300 at most).
+    int room() const;
+
+    // Reads "立即播t"; failures go to `owner`. Then the current item is remembered and set again
+    // (item 0 when none was), as the page shows it.
+    ReadResult load(Prompt* owner);
+    // Saves with the attached owner (messages on failure) or, with `silent`, without one.
+    SaveResult save(bool silent = false);
+
+    // The run dialog's "开始播" with its count mode, song count and seconds: saves, then the
+    // run becomes active and its first item starts on a later step, once timed play is ducked.
+    // Item 0 becomes current when none is. Nothing happens while active or with an empty list.
+    void beginRun(int countMode, int songCount, int seconds);
+    // The stop button, and edits that remove the playing item: a 300 ms fade unless `fade` is false.
+    void stopRun(bool fade);
+    // Double-click on a row: a run stops with its fade and `index` becomes the only current item.
+    // The caller then shows the run dialog; on cancel it saves.
+    void chooseCurrent(int index);
+    void setMode(int mode);
+    // The volume slider: the level follows in 1 % steps; saved unless the thumb is tracked.
+    void setVolume(int volume, bool tracking);
+    // The position slider released at `percent` (clamped to 99.9): seek with short fades.
+    void seek(double percent);
+    // The exit fade: the player at x of its level; at x <= 0 the run ends.
+    void fade(double x);
+
+    // The page's edits; each saves with the attached owner.
+    // Import results in order; the cycle is reset.
+    void appendItems(const std::vector<InstantItem>& added);
+    // Rows ascending; stops the run with its fade when the playing item is among them.
+    void deleteItems(const std::vector<int>& rows);
+    // The new places of the moved rows, or none when nothing moved.
+    std::vector<int> moveUp(const std::vector<int>& rows);
+    std::vector<int> moveDown(const std::vector<int>& rows);
+    // Stops the run with its fade, empties the list.
+    void clear();
+    // False when the list has fewer than two items and nothing changed.
+    bool sort(InstantSortKey key, bool descending);
+    bool shuffle();
+
+private:
+    struct Impl;
+    InstantData data_;
+    InstantPlatform platform_;
+    std::unique_ptr<Impl> impl_;
+};
