@@ -1,17 +1,6 @@
 #include "ui/PageTexts.h"
 
-#include "audio/DefaultDevice.h"
 #include "data/Text.h"
-
-std::u16string displayedDeviceName(std::u16string_view outputDevice) {
-    if (equalsNoCase(outputDevice, defaultDeviceName)) return u"默认的音频输出设备";
-    return std::u16string(outputDevice);
-}
-
-std::u16string deviceBarText(std::u16string_view outputDevice) {
-    if (outputDevice.empty()) return u"播放设备:  Loading...";
-    return u"播放设备:  " + displayedDeviceName(outputDevice);
-}
 
 std::u16string duckingText(int duckPercent) {
     std::u16string number = formatNumber(duckPercent);

@@ -8,7 +8,6 @@
 #include "audio/AudioPlayer.h"
 #include "audio/DefaultDevice.h"
 #include "audio/win32/DirectShowIds.h"
-#include "data/win32/WideText.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -53,12 +52,6 @@ bool forEachRenderer(const std::function<bool(const std::u16string& name, IMonik
 }
 
 }  // namespace
-
-bool sameTextIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    return CompareStringOrdinal(reinterpret_cast<const wchar_t*>(a.data()), static_cast<int>(a.size()),
-                                reinterpret_cast<const wchar_t*>(b.data()), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
 
 OutputDeviceList listOutputDevices() {
     OutputDeviceList list;

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/win32/WideText.h"
+
 struct OutputDeviceList {
     std::vector<std::u16string> names;  // in enumeration order, the default device not among them
     std::u16string errorText;           // set when the device enumerator is unavailable
@@ -19,5 +21,3 @@ OutputDeviceList listOutputDevices();
 
 // "NullRenderer" gives the null renderer (sound discarded); no match gives none.
 Microsoft::WRL::ComPtr<IBaseFilter> createAudioRenderer(std::u16string_view name);
-
-bool sameTextIgnoringCase(std::u16string_view a, std::u16string_view b);

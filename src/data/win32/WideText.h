@@ -11,3 +11,6 @@ std::wstring toWide(std::u16string_view text);
 std::u16string fromWide(std::wstring_view text);
 // A null pointer gives the empty text.
 std::u16string fromWide(const wchar_t* text);
+
+// Equal ignoring case as Windows folds it (ordinal, every script), as device names compare.
+bool sameTextIgnoringCase(std::u16string_view a, std::u16string_view b);

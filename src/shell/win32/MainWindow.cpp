@@ -55,6 +55,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 case IDC_REFRESH_BAR:  // from the settings page, for the status bar
                     SendMessageW(shellWindows().statusBar, WM_COMMAND, IDC_REFRESH_BAR, 0);
                     return 0;
+                case IDC_CHOOSE_DEVICE:  // from the status bar's link, for the settings page
+                    SendMessageW(shellWindows().pages[settingsPage], WM_COMMAND, IDC_CHOOSE_DEVICE, 0);
+                    return 0;
             }
             break;
         case WM_ENTERMENULOOP:
@@ -107,7 +110,7 @@ bool createChildren(ShellWindows& windows) {
     if (windows.navBar == nullptr) return false;
     // Before any page or dialog makes an edit, so that every edit of the program gets the filter.
     installPasteFilter(GetDlgItem(windows.navBar, IDC_NAV_EDIT));
-    windows.statusBar = createStatusBar(main);
+    windows.statusBar = createStatusBar(main, windows.navBar);
     AppEngines& engines = appEngines();
     windows.pages[timedPlayPage] = createTimedPlayPage(main, *engines.timedPlay(), engines.startUpMessages);
     windows.pages[instantPage] = createInstantPage(main);

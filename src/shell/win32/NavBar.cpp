@@ -10,7 +10,7 @@
 #include "shell/ShellLayout.h"
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/NavBarIds.h"
-#include "shell/win32/PngResource.h"
+#include "winutil/PngResource.h"
 #include "shell/win32/ShellWindows.h"
 #include "winutil/GdiObjects.h"
 #include "winutil/SelectedObject.h"

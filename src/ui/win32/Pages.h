@@ -12,4 +12,5 @@ HWND createTimedPlayPage(HWND mainWindow, TimedPlayController& timedPlay, Prompt
 HWND createInstantPage(HWND mainWindow);
 HWND createHolidayPage(HWND mainWindow, Prompt& loadPrompt);
 HWND createSettingsPage(HWND mainWindow, Prompt& loadPrompt);
-HWND createStatusBar(HWND mainWindow);
+// The bar along the bottom; its refresh redraws `navBar`.
+HWND createStatusBar(HWND mainWindow, HWND navBar);

@@ -3,17 +3,23 @@
 #include "audio/win32/ToolsSource.h"
 #include "audio/win32/WarmUp.h"
 #include "data/Text.h"
+#include "data/win32/Win32Prompt.h"
 #include "data/win32/WideText.h"
 #include "shell/AppState.h"
+#include "system/DeviceBar.h"
 #include "system/SettingsFile.h"
 #include "ui/PageTexts.h"
 #include "ui/win32/DialogSupport.h"
+#include "ui/win32/OutputDeviceDialog.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/SettingsPageIds.h"
 #include "ui/win32/StatusBarIds.h"
 
 namespace {
+
+// Every 500 ms from the page's creation on: the device bar's refresh.
+constexpr UINT_PTR ruleTimer = 1000;
 
 void showSettings(HWND page) {
     const SettingsRecord& settings = appState().settings;
@@ -24,6 +30,15 @@ void showSettings(HWND page) {
 // The main window shows the status bar and the tray icon: the page asks it.
 void askMainWindow(HWND page, WORD command) {
     SendMessageW(GetParent(page), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void chooseDevice(HWND page) {
+    if (chooseOutputDevice(page) != IDOK) return;
+    showSettings(page);
+    askMainWindow(page, IDC_REFRESH_BAR);
+    AppState& app = appState();
+    Win32Prompt prompt(page);
+    saveSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
 }
 
 void loadSettingsData(HWND page, Prompt& prompt) {
@@ -39,6 +54,11 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_INITDIALOG:
             keepDialogState(window, lParam);
             showSettings(window);
+            SetTimer(window, ruleTimer, 500, nullptr);
+            return TRUE;
+        case WM_TIMER:
+            // Posted: the bar refreshes after this handler has returned.
+            if (wParam == ruleTimer) PostMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(IDC_REFRESH_BAR, 0), 0);
             return TRUE;
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
@@ -50,6 +70,9 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
                     break;
                 case IDC_HIDE_TO_TRAY:
                     askMainWindow(window, IDC_HIDE_TO_TRAY);
+                    break;
+                case IDC_CHOOSE_DEVICE:
+                    chooseDevice(window);
                     break;
             }
             return TRUE;

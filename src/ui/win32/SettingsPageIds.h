@@ -5,6 +5,8 @@
 #define IDD_SETTINGS_PAGE 135
 
 #define IDC_OUTPUT_DEVICE 1422
+// "另选…"; the status bar's link "另选/多路" sends it too
+#define IDC_CHOOSE_DEVICE 1423
 #define IDC_DUCKING_TEXT 1734
 // "最小化到托盘"; the close dialog and the start-up send it too
 #define IDC_HIDE_TO_TRAY 1237

@@ -1,27 +1,106 @@
 #include <windows.h>
 
-#include <algorithm>
+#include <commctrl.h>
 
+#include <algorithm>
+#include <array>
+#include <cwchar>
+#include <memory>
+
+#include "audio/DefaultDevice.h"
+#include "audio/win32/ToolsSource.h"
+#include "audio/win32/WarmUp.h"
 #include "data/Text.h"
-#include "data/win32/WideText.h"
 #include "shell/AppState.h"
+#include "system/DeviceBar.h"
+#include "system/win32/SystemVolumeReader.h"
 #include "ui/ListColumns.h"
-#include "ui/PageTexts.h"
+#include "ui/win32/DialogSupport.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
+#include "ui/win32/SettingsPageIds.h"
 #include "ui/win32/StatusBarIds.h"
 #include "winutil/GdiObjects.h"
+#include "winutil/PictureDialog.h"
 
 namespace {
 
 constexpr COLORREF barColour = RGB(220, 235, 248);
 constexpr COLORREF topLineColour = RGB(196, 221, 242);
+constexpr COLORREF volumeColour = RGB(245, 70, 70);
+constexpr COLORREF volumeDialogColour = RGB(230, 230, 230);
 
-UniqueBrush barBrush;
+// The visible controls, which move together; the last is the rightmost.
+constexpr std::array groupIds{IDC_DEVICE_TEXT, IDC_CHOOSE_DEVICE_LINK, IDC_VOLUME_LABEL, IDC_VOLUME_TEXT,
+                              IDC_VOLUME_HELP_LINK};
 
-void refreshDeviceText(HWND bar) {
-    const std::u16string text = deviceBarText(fixedView(appState().settings.outputDevice));
-    SetDlgItemTextW(bar, IDC_DEVICE_TEXT, toWide(text).c_str());
+// Windows as the bar's refresh reaches it.
+class WindowsDeviceBar : public DeviceBarSystem {
+public:
+    explicit WindowsDeviceBar(HWND bar) : bar_(bar) {}
+
+    VolumeReading readVolume(std::u16string_view device) override {
+        return readSystemVolume(appState().osMajor, device);
+    }
+    std::u16string readDefaultDevice() override { return readDefaultDeviceName(appState().osMajor); }
+    void warmUpDefaultDevice() override {
+        warmUpDevice(defaultDeviceName, bar_, toolsConfigFor(appState().paths.exeDir));
+    }
+
+private:
+    HWND bar_;
+};
+
+struct StatusBarState {
+    HWND navBar;
+    UniqueFont volumeFont;
+    std::u16string lastDefaultDevice;
+    std::array<RECT, groupIds.size()> templateRects{};  // the group where the template puts it
+};
+std::unique_ptr<StatusBarState> state;
+
+// The dialog font, bold, in SimSun and 1.85 times as high.
+HFONT makeVolumeFont(HWND bar) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfHeight = static_cast<LONG>(font.lfHeight * 1.85);
+    font.lfWidth = 0;
+    font.lfWeight = FW_BOLD;
+    font.lfCharSet = GB2312_CHARSET;
+    std::wcscpy(font.lfFaceName, L"SimSun");
+    return CreateFontIndirectW(&font);
+}
+
+void keepTemplatePositions(HWND bar) {
+    for (std::size_t i = 0; i < groupIds.size(); ++i) {
+        RECT& rect = state->templateRects[i];
+        GetWindowRect(GetDlgItem(bar, groupIds[i]), &rect);
+        MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&rect), 2);
+    }
+}
+
+// Centred as a group: the template's spacing kept, the whole moved right.
+void centreGroup(HWND bar, int clientWidth) {
+    const int shift = std::max(0, (clientWidth - static_cast<int>(state->templateRects.back().right)) / 2);
+    for (std::size_t i = 0; i < groupIds.size(); ++i) {
+        const RECT& rect = state->templateRects[i];
+        SetWindowPos(GetDlgItem(bar, groupIds[i]), nullptr, rect.left + shift, rect.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// Twice a second the same texts mostly: set only changes, so nothing flickers.
+void showText(HWND bar, int id, const std::u16string& text) {
+    if (controlText(bar, id) != text) setControlText(bar, id, text);
+}
+
+void refresh(HWND bar) {
+    WindowsDeviceBar windows(bar);
+    const DeviceBarTexts texts =
+        refreshDeviceBar(state->lastDefaultDevice, windows, fixedView(appState().settings.outputDevice));
+    showText(bar, IDC_DEVICE_TEXT, texts.device);
+    showText(bar, IDC_VOLUME_TEXT, texts.volume);
+    InvalidateRect(state->navBar, nullptr, FALSE);
 }
 
 void paintTopLine(HWND bar) {
@@ -35,31 +114,85 @@ void paintTopLine(HWND bar) {
     EndPaint(bar, &paint);
 }
 
-INT_PTR CALLBACK statusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+void showVolumePicture(HWND bar) {
+    const bool coreAudio = appState().osMajor > 5;
+    showPictureDialog(bar, {coreAudio ? IDD_SYSTEM_VOLUME_NEW : IDD_SYSTEM_VOLUME_OLD,
+                            coreAudio ? IDB_SYSTEM_VOLUME_NEW : IDB_SYSTEM_VOLUME_OLD, IDC_VOLUME_PICTURE,
+                            volumeDialogColour});
+}
+
+// A click on a link, or its command: true when the bar knows it.
+bool follow(HWND bar, UINT_PTR id) {
+    switch (id) {
+        case IDC_CHOOSE_DEVICE_LINK:
+            // The settings page chooses the device, keeps it and shows it.
+            SendMessageW(GetParent(bar), WM_COMMAND, MAKEWPARAM(IDC_CHOOSE_DEVICE, 0), 0);
+            return true;
+        case IDC_VOLUME_HELP_LINK:
+            showVolumePicture(bar);
+            return true;
+        case IDC_REFRESH_BAR:
+            refresh(bar);
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The bar's colour as the device context's own brush: a stock object, because Wine's link
+// control deletes the brush it is given.
+INT_PTR barBrush(WPARAM deviceContext) {
+    SetDCBrushColor(reinterpret_cast<HDC>(deviceContext), barColour);
+    return reinterpret_cast<INT_PTR>(GetStockObject(DC_BRUSH));
+}
+
+INT_PTR colourControl(WPARAM deviceContext, LPARAM control) {
+    const HDC dc = reinterpret_cast<HDC>(deviceContext);
+    if (GetDlgCtrlID(reinterpret_cast<HWND>(control)) == IDC_VOLUME_TEXT) {
+        SetTextColor(dc, volumeColour);
+        SetBkColor(dc, barColour);
+    } else {
+        SetBkMode(dc, TRANSPARENT);
+    }
+    return barBrush(deviceContext);
+}
+
+INT_PTR CALLBACK statusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            barBrush.reset(CreateSolidBrush(barColour));
-            refreshDeviceText(window);
+            state = std::make_unique<StatusBarState>();
+            state->navBar = reinterpret_cast<HWND>(lParam);
+            state->volumeFont.reset(makeVolumeFont(window));
+            SendDlgItemMessageW(window, IDC_VOLUME_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(state->volumeFont.get()),
+                                FALSE);
+            keepTemplatePositions(window);
+            refresh(window);
             return TRUE;
         case WM_DESTROY:
-            barBrush.reset();
+            state.reset();
+            return TRUE;
+        case WM_SIZE:
+            centreGroup(window, LOWORD(lParam));
             return TRUE;
         case WM_PAINT:
             paintTopLine(window);
             return TRUE;
         case WM_CTLCOLORDLG:
+            return barBrush(wParam);
         case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(barBrush.get());
+            return colourControl(wParam, lParam);
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            return (header.code == NM_CLICK || header.code == NM_RETURN) && follow(window, header.idFrom);
+        }
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDC_REFRESH_BAR) refreshDeviceText(window);
-            return TRUE;
+            return follow(window, LOWORD(wParam));
     }
     return FALSE;
 }
 
 }  // namespace
 
-HWND createStatusBar(HWND mainWindow) {
-    return createPageDialog(IDD_STATUS_BAR, mainWindow, statusBarProc);
+HWND createStatusBar(HWND mainWindow, HWND navBar) {
+    return createPageDialog(IDD_STATUS_BAR, mainWindow, statusBarProc, reinterpret_cast<LPARAM>(navBar));
 }

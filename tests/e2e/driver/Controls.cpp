@@ -5,6 +5,29 @@
 #include "e2e/driver/RemoteMemory.h"
 #include "e2e/driver/Windows.h"
 
+namespace {
+
+// The items of a list box or a combo box, read with that control's three messages.
+std::optional<std::vector<std::wstring>> itemTexts(HWND control, UINT countMessage, UINT lengthMessage,
+                                                   UINT textMessage) {
+    const auto count = sendBounded(control, countMessage, 0, 0);
+    if (!count || *count < 0) return std::nullopt;
+    std::vector<std::wstring> items;
+    for (int index = 0; index < static_cast<int>(*count); ++index) {
+        const auto length = sendBounded(control, lengthMessage, static_cast<WPARAM>(index), 0);
+        if (!length || *length < 0) return std::nullopt;
+        std::wstring text(static_cast<size_t>(*length) + 1, L'\0');
+        const auto copied = sendBounded(control, textMessage, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(text.data()));
+        if (!copied || *copied < 0) return std::nullopt;
+        text.resize(static_cast<size_t>(*copied));
+        items.push_back(std::move(text));
+    }
+    return items;
+}
+
+}  // namespace
+
 bool selectListRows(HWND list, const std::vector<int>& rows) {
     const RemoteMemory memory(list, sizeof(LVITEMW));
     const auto setState = [&](int row, UINT state) {
@@ -55,20 +78,11 @@ bool setPickerTime(HWND picker, const SYSTEMTIME& time) {
 }
 
 std::optional<std::vector<std::wstring>> listBoxItems(HWND listBox) {
-    const auto count = sendBounded(listBox, LB_GETCOUNT, 0, 0);
-    if (!count || *count < 0) return std::nullopt;
-    std::vector<std::wstring> items;
-    for (int index = 0; index < static_cast<int>(*count); ++index) {
-        const auto length = sendBounded(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-        if (!length || *length < 0) return std::nullopt;
-        std::wstring text(static_cast<size_t>(*length) + 1, L'\0');
-        const auto copied = sendBounded(listBox, LB_GETTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(text.data()));
-        if (!copied || *copied < 0) return std::nullopt;
-        text.resize(static_cast<size_t>(*copied));
-        items.push_back(std::move(text));
-    }
-    return items;
+    return itemTexts(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::optional<std::vector<std::wstring>> comboBoxItems(HWND comboBox) {
+    return itemTexts(comboBox, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 HWND focusOf(HWND window) {

@@ -24,6 +24,8 @@ bool setPickerTime(HWND picker, const SYSTEMTIME& time);
 
 // The items of a list box, in order.
 std::optional<std::vector<std::wstring>> listBoxItems(HWND listBox);
+// The items of a combo box's list, in order.
+std::optional<std::vector<std::wstring>> comboBoxItems(HWND comboBox);
 
 // The window with the keyboard focus in the thread that owns `window`.
 HWND focusOf(HWND window);

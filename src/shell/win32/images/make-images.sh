@@ -4,6 +4,8 @@
 # nav242.png .. nav253.png  the navigation buttons, normal and selected, at twice their size
 # lvtx.ico                  the program icon, 16 to 256 pixels
 # hardware.png              the broadcast hardware diagram of the help page
+# system-volume-new.png     where Windows 6 and later set the volume the status bar shows
+# system-volume-old.png     the same for the versions before
 set -euo pipefail
 convert=$1
 out=$2
@@ -89,3 +91,87 @@ ink='#24465e'
     -annotate +478+112 "音箱线" -annotate +668+190 "各教室、操场" \
     -font $bold -pointsize 22 -annotate +30+34 "广播系统的硬件连接" \
     "PNG24:$out/hardware.png"
+
+# The two "系统音量" pictures of the status bar: where Windows sets the volume that the bar shows.
+# Each helper appends its drawing to the array `d`.
+red='#d83a3a'
+# A loudspeaker icon, 17 by 26, with its top left corner at x,y, in the current fill.
+speaker() {
+    local x=$1 y=$2
+    d+=(-draw "rectangle $x,$((y + 8)) $((x + 7)),$((y + 18))"
+        -draw "polygon $((x + 7)),$((y + 8)) $((x + 17)),$y $((x + 17)),$((y + 26)) $((x + 7)),$((y + 18))")
+}
+# A vertical slider: its track from y1 to y2 at x, its thumb at thumbY, filled below the thumb.
+slider() {
+    local x=$1 y1=$2 y2=$3 thumbY=$4
+    d+=(-fill '#c8d3de' -stroke none -draw "roundrectangle $((x - 3)),$y1 $((x + 3)),$y2 3,3"
+        -fill '#2f8fde' -draw "rectangle $((x - 3)),$((thumbY + 14)) $((x + 3)),$y2"
+        -draw "roundrectangle $((x - 15)),$thumbY $((x + 15)),$((thumbY + 14)) 3,3")
+}
+# The right end of a taskbar, w wide at x,y: the loudspeaker, the clock and the mouse pointer on it.
+taskbar() {
+    local x=$1 y=$2 w=$3
+    local r=$((x + w))
+    d+=(-fill '#1f3347' -stroke none -draw "rectangle $x,$y $r,$((y + 48))" -fill white)
+    speaker $((r - 110)) $((y + 11))
+    d+=(-stroke white -strokewidth 2 -fill none -draw "arc $((r - 98)),$((y + 14)) $((r - 84)),$((y + 34)) -60,60"
+        -stroke none -fill white -font "$regular" -pointsize 17 -annotate +$((r - 62))+$((y + 31)) "8:00"
+        -stroke black -strokewidth 1
+        -draw "polygon $((r - 98)),$((y + 26)) $((r - 98)),$((y + 52)) $((r - 92)),$((y + 46)) $((r - 87)),$((y + 56)) $((r - 83)),$((y + 54)) $((r - 88)),$((y + 44)) $((r - 80)),$((y + 44))"
+        -stroke none)
+}
+# An arrow pointing right along y.
+arrow() {
+    local x1=$1 y=$2 x2=$3
+    d+=(-stroke "$ink" -strokewidth 3 -fill none -draw "line $x1,$y $((x2 - 12)),$y"
+        -stroke none -fill "$ink" -draw "polygon $x2,$y $((x2 - 14)),$((y - 7)) $((x2 - 14)),$((y + 7))")
+}
+
+# Windows 6 and later: the volume mixer, with the device and this program's own session.
+d=(-size 920x520 xc:white -font "$bold" -pointsize 24 -fill "$ink" -annotate +30+42 "调整系统音量（Windows 7 及以后）")
+taskbar 30 372 300
+d+=(-fill '#f4f6f8' -stroke '#9aa7b3' -strokewidth 2 -draw "rectangle 110,236 330,362"
+    -fill '#cce8ff' -stroke none -draw "rectangle 114,242 326,276"
+    -fill '#222222' -font "$regular" -pointsize 17
+    -annotate +126+266 "打开音量合成器(M)" -annotate +126+304 "播放设备(P)" -annotate +126+340 "声音(S)"
+    -fill "$red" -font "$bold" -pointsize 19
+    -annotate +30+456 "① 右键单击任务栏右下角的小喇叭" -annotate +110+222 "② 选“打开音量合成器”")
+arrow 336 259 400
+d+=(-fill '#f7f9fc' -stroke '#6b86a0' -strokewidth 2 -draw "rectangle 404,70 890,430"
+    -fill '#dbe7f3' -stroke none -draw "rectangle 405,71 889,104"
+    -fill '#222222' -font "$regular" -pointsize 17 -annotate +416+94 "音量合成器 - 扬声器"
+    -fill "$ink" -font "$bold" -pointsize 18 -annotate +432+136 "设备" -annotate +620+136 "应用程序"
+    -font "$regular" -pointsize 16 -annotate +432+162 "扬声器" -annotate +620+162 "岚铃校园定时广播系统"
+    -stroke '#c8d3de' -strokewidth 2 -draw "line 596,120 596,410")
+slider 478 180 370 206
+slider 700 180 370 206
+d+=(-fill "$ink")
+speaker 470 384
+speaker 692 384
+d+=(-fill "$red" -font "$bold" -pointsize 19 -annotate +404+460 "③ 两个滑块都调高"
+    -fill "$ink" -font "$regular" -pointsize 17
+    -annotate +404+486 "喇叭图标上有红色禁止符号表示静音，单击喇叭取消静音。"
+    -annotate +30+510 "底部状态栏的“系统音量” = 设备音量 × 本软件的音量；本软件播放过一次后才出现在“应用程序”里。")
+"$convert" "${d[@]}" "PNG24:$out/system-volume-new.png"
+
+# Before Windows 6: the volume control, with the master line and the wave-out line.
+d=(-size 900x520 xc:white -font "$bold" -pointsize 24 -fill "$ink" -annotate +30+42 "调整系统音量（Windows XP 等早期版本）")
+taskbar 30 372 260
+d+=(-fill "$red" -font "$bold" -pointsize 19 -annotate +30+456 "① 双击任务栏右下角的小喇叭")
+arrow 296 396 356
+d+=(-fill '#ece9d8' -stroke '#0a246a' -strokewidth 2 -draw "rectangle 360,70 870,430"
+    -fill '#0a246a' -stroke none -draw "rectangle 361,71 869,104"
+    -fill white -font "$bold" -pointsize 17 -annotate +372+94 "音量控制"
+    -fill '#222222' -font "$bold" -pointsize 18 -annotate +400+138 "音量控制" -annotate +640+138 "波形"
+    -font "$regular" -pointsize 16 -annotate +400+190 "音量:" -annotate +640+190 "音量:"
+    -stroke '#a0a0a0' -strokewidth 2 -draw "line 600,120 600,410")
+slider 480 212 360 232
+slider 700 212 360 232
+d+=(-fill white -stroke '#555555' -strokewidth 2 -draw "rectangle 410,380 426,396" -draw "rectangle 650,380 666,396"
+    -fill '#222222' -stroke none -font "$regular" -pointsize 16 -annotate +434+395 "全部静音" -annotate +674+395 "静音"
+    -fill "$red" -font "$bold" -pointsize 19
+    -annotate +360+460 "② “音量控制”和“波形”两个滑块都调高" -annotate +360+486 "③ 不要勾选“静音”"
+    -fill "$ink" -font "$regular" -pointsize 17
+    -annotate +30+222 "没有小喇叭时：" -annotate +30+246 "控制面板 → 声音和音频设备" -annotate +30+270 "→ 音量 → 高级"
+    -annotate +30+510 "底部状态栏的“系统音量” = “音量控制”的音量 × “波形”的音量。")
+"$convert" "${d[@]}" "PNG24:$out/system-volume-old.png"

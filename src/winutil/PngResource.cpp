@@ -1,4 +1,4 @@
-#include "shell/win32/PngResource.h"
+#include "winutil/PngResource.h"
 
 #include <objidl.h>
 #include <wrl/client.h>
