@@ -1,7 +1,7 @@
 // The status bar and the output-device dialog driven through their windows: the bar names the
-// device and its Windows volume and keeps its controls centred; the dialog lists Wine's
-// DirectSound device, switches to it and saves it, warns about a saved device that is not
-// there and refuses an empty choice.
+// device and its Windows volume, refreshes itself and keeps its controls centred; the dialog
+// lists Wine's DirectSound device, switches to it and saves it, warns about a saved device
+// that is not there and refuses an empty choice.
 #include <windows.h>
 
 #include <array>
@@ -109,6 +109,10 @@ TEST_F(DeviceBarTest, BarShowsTheDefaultDeviceAtFullVolumeAndStaysCentred) {
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(bar, refreshLink)));
     const LONG volumeStyle = GetWindowLongW(GetDlgItem(bar, volumeTextId), GWL_STYLE);
     EXPECT_EQ(volumeStyle & (ES_READONLY | ES_CENTER), ES_READONLY | ES_CENTER);
+
+    // A stale number is put right by the next of the refreshes that come twice a second.
+    ASSERT_TRUE(setWindowText(GetDlgItem(bar, volumeTextId), L"7"));
+    EXPECT_TRUE(waitUntil([&] { return itemText(bar, volumeTextId) == L"100"; }, 2000));
 
     // Wider by 200 pixels: every control moves right by half of that, the spacing kept.
     const HWND main = app.mainWindow();

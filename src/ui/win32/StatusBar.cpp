@@ -89,18 +89,23 @@ void centreGroup(HWND bar, int clientWidth) {
     }
 }
 
-// Twice a second the same texts mostly: set only changes, so nothing flickers.
-void showText(HWND bar, int id, const std::u16string& text) {
-    if (controlText(bar, id) != text) setControlText(bar, id, text);
+// Twice a second the same texts mostly: only changes are set, so nothing flickers; true for a
+// change.
+bool showText(HWND bar, int id, const std::u16string& text) {
+    if (controlText(bar, id) == text) return false;
+    setControlText(bar, id, text);
+    return true;
 }
 
 void refresh(HWND bar) {
     WindowsDeviceBar windows(bar);
     const DeviceBarTexts texts =
         refreshDeviceBar(state->lastDefaultDevice, windows, fixedView(appState().settings.outputDevice));
-    showText(bar, IDC_DEVICE_TEXT, texts.device);
-    showText(bar, IDC_VOLUME_TEXT, texts.volume);
-    InvalidateRect(state->navBar, nullptr, FALSE);
+    const bool deviceChanged = showText(bar, IDC_DEVICE_TEXT, texts.device);
+    const bool volumeChanged = showText(bar, IDC_VOLUME_TEXT, texts.volume);
+    // Redrawn with the bar's news only: scaling its pictures twice a second would cost more
+    // than everything else the waiting program does.
+    if (deviceChanged || volumeChanged) InvalidateRect(state->navBar, nullptr, FALSE);
 }
 
 void paintTopLine(HWND bar) {
