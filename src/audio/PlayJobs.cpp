@@ -178,12 +178,9 @@ Next advanceSecondsJob(TimedPlay& play, JobServices& services, std::size_t index
     showProgress(services, job, row, elapsed);
     if (duckChanged && job.fadeFactor >= 1) setLevel(job, play.timedDuckFactor);
 
-    // The last len seconds of the window fade out in three stretches of len/2, len/4 and len/4.
-    const int length = std::min(job.program.seconds, 9);
-    const double base = 0.05 / length;
+    const int length = std::min(job.program.seconds, endFadeSeconds);
     if (job.fadeFactor < 1) {
-        const double rate = job.fadeFactor > 0.25 ? base * 1.5 : job.fadeFactor > 0.08 ? base * 0.68 : base * 0.32;
-        job.fadeFactor = std::max(0.0, job.fadeFactor - rate);
+        job.fadeFactor = lowerEndFade(job.fadeFactor, length);
         setLevel(job, play.timedDuckFactor);
         if (job.fadeFactor <= 0) {
             services.log(now, jobText::ended(jobPrefix(job)));

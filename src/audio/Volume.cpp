@@ -9,6 +9,12 @@ std::int32_t volumeToAttenuation(int percent) {
     return static_cast<std::int32_t>(attenuation);
 }
 
+double lowerEndFade(double factor, int lengthSeconds) {
+    const double base = 0.05 / lengthSeconds;
+    const double rate = factor > 0.25 ? base * 1.5 : factor > 0.08 ? base * 0.68 : base * 0.32;
+    return std::max(0.0, factor - rate);
+}
+
 void rampIn(AudioPlayer& player, double level, const SleepFunction& sleep) {
     for (int step = 1; step <= 20; ++step) {
         if (step > 1) sleep(6);

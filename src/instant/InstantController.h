@@ -6,6 +6,7 @@
 // its message owner while the page exists and forwards the operator's commands.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -79,7 +80,6 @@ struct InstantData {
 class InstantController {
 public:
     InstantController(InstantData data, InstantPlatform platform);
-    ~InstantController();
     InstantController(const InstantController&) = delete;
     InstantController& operator=(const InstantController&) = delete;
 
@@ -139,8 +139,36 @@ public:
     bool shuffle();
 
 private:
-    struct Impl;
+    // An item that did not start or a run that failed: the message and the page to open after it.
+    struct Failure {
+        std::u16string text;  // empty: nothing to tell
+        std::optional<InstantHelp> help;
+    };
+
+    DateTime tickTime() const;
+    void advance(const DateTime& now);
+    bool startItem(Failure& failure);
+    // Starts the next item by the mode; false with `failure` when it did not start.
+    bool startNext(Failure& failure);
+    bool startRandom(Failure& failure);
+    void showLines(const DateTime& now);
+    void showStatus(std::u16string_view text);
+    void showPosition(std::u16string_view text, int percent);
+    double level(double x = 1.0) const;
+    void setLevel(double x = 1.0);
+    void destroyPlayer();
+    // The run ends without a fade: the player goes, the lines clear, timed play comes back up.
+    void endRun();
+    void endRun(const Failure& failure);
+    void markCurrentItem(int index);
+
     InstantData data_;
     InstantPlatform platform_;
-    std::unique_ptr<Impl> impl_;
+    InstantView* view_;
+    Prompt* owner_ = nullptr;
+    bool ticking_ = false;
+    // What the lines show, so that a step changes a control only when its text changes.
+    std::u16string shownStatus_;
+    std::u16string shownPosition_;
+    int shownPercent_ = 0;
 };

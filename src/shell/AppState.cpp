@@ -54,6 +54,19 @@ TimedPlayData timedPlayDataOf(AppState& state, FileSystem& fs) {
                          state.paths.logFile};
 }
 
+InstantData instantDataOf(AppState& state, FileSystem& fs) {
+    return InstantData{state.instantItems,
+                       state.instantOptions,
+                       state.instantRun,
+                       state.instantActive,
+                       state.timedPlay,
+                       state.settings,
+                       state.randomEngine,
+                       DataFolder{fs, state.paths.shellFolder, state.paths.dataDir},
+                       state.paths.instantFile,
+                       state.paths.musicDir};
+}
+
 AppState& appState() {
     static AppState state;
     return state;

@@ -9,6 +9,8 @@
 #include "audio/PlayJob.h"
 #include "data/HolidayRecord.h"
 #include "data/ProgramRecord.h"
+#include "instant/InstantController.h"
+#include "instant/InstantItem.h"
 #include "scheduler/TimedPlayController.h"
 #include "system/SettingsRecord.h"
 
@@ -56,7 +58,10 @@ struct AppState {
     std::vector<ShiftDayRecord> shiftDays;
     SettingsRecord settings = defaultSettings();
     TimedPlay timedPlay;
-    bool instantActive = false;
+    std::vector<InstantItem> instantItems;
+    InstantOptions instantOptions;
+    InstantRun instantRun;
+    bool instantActive = false;  // a run of immediate play is on: timed play is ducked
     ReadFailedFlags readFailed;
     AppPaths paths;
     std::mt19937 randomEngine;
@@ -66,3 +71,5 @@ AppState& appState();
 
 // What timed play works on, in `state`, with the data files on `fs`.
 TimedPlayData timedPlayDataOf(AppState& state, FileSystem& fs);
+// What immediate play works on, in `state`, with the data files on `fs`.
+InstantData instantDataOf(AppState& state, FileSystem& fs);
