@@ -102,10 +102,8 @@ public:
                 deleteSelected();
                 break;
             case IDC_INSTANT_UP:
-                moveUp();
-                break;
             case IDC_INSTANT_DOWN:
-                moveDown();
+                move(id == IDC_INSTANT_UP);
                 break;
             case IDC_INSTANT_START:
                 startRun();
@@ -336,37 +334,26 @@ private:
         ListView_EnsureVisible(list_, last, FALSE);
     }
 
+    // The selected rows; none after telling the operator to select first.
+    std::vector<int> selectedRowsOr(std::u16string_view hint) {
+        std::vector<int> rows = selectedListRows(list_);
+        if (rows.empty()) prompt_.showMessage(hint, MessageIcon::information);
+        return rows;
+    }
+
     void deleteSelected() {
-        const std::vector<int> rows = selectedListRows(list_);
-        if (rows.empty()) {
-            prompt_.showMessage(u"删除 - 请先选中音频　  \n\n ", MessageIcon::information);
-            return;
-        }
+        const std::vector<int> rows = selectedRowsOr(u"删除 - 请先选中音频　  \n\n ");
+        if (rows.empty()) return;
         instant_.deleteItems(rows);
         for (auto row = rows.rbegin(); row != rows.rend(); ++row) ListView_DeleteItem(list_, *row);
         showRows();
     }
 
-    void moveUp() {
-        const std::vector<int> rows = selectedListRows(list_);
-        if (rows.empty()) {
-            prompt_.showMessage(u"上移 - 请先选中音频\n\n ", MessageIcon::information);
-            return;
-        }
-        showMoved(instant_.moveUp(rows), true);
-    }
-
-    void moveDown() {
-        const std::vector<int> rows = selectedListRows(list_);
-        if (rows.empty()) {
-            prompt_.showMessage(u"下移 - 请先选中音频\n\n ", MessageIcon::information);
-            return;
-        }
-        showMoved(instant_.moveDown(rows), false);
-    }
-
     // The moved rows stay selected at their new places, the first (up) or lowest (down) in view.
-    void showMoved(const std::vector<int>& moved, bool up) {
+    void move(bool up) {
+        const std::vector<int> rows = selectedRowsOr(up ? u"上移 - 请先选中音频\n\n " : u"下移 - 请先选中音频\n\n ");
+        if (rows.empty()) return;
+        const std::vector<int> moved = up ? instant_.moveUp(rows) : instant_.moveDown(rows);
         if (moved.empty()) return;
         showRows();
         selectRows(moved);
@@ -387,11 +374,8 @@ private:
     }
 
     void openItemFolder() {
-        const std::vector<int> rows = selectedListRows(list_);
-        if (rows.empty()) {
-            prompt_.showMessage(u"打开所在文件夹 - 请先选中音频　　　\n\n ", MessageIcon::information);
-            return;
-        }
+        const std::vector<int> rows = selectedRowsOr(u"打开所在文件夹 - 请先选中音频　　　\n\n ");
+        if (rows.empty()) return;
         const std::u16string path(fixedView(instant_.items()[static_cast<std::size_t>(rows.front())].path));
         const PathStatus file = pageFileSystem().status(path);
         if (file.exists && !file.isFolder) {
@@ -401,7 +385,9 @@ private:
             ShellExecuteW(window_, L"open", L"explorer.exe", argument.c_str(), nullptr, SW_SHOWNORMAL);
             return;
         }
-        const std::u16string folder(path.substr(0, path.size() - fileNameOf(path).size()));
+        std::u16string folder = path.substr(0, path.size() - fileNameOf(path).size());
+        // "D:\歌\" names its folder "D:\歌"; a drive's root keeps its separator.
+        if (folder.size() > 3) folder.pop_back();
         const PathStatus holder = pageFileSystem().status(folder);
         if (!folder.empty() && holder.exists && holder.isFolder) {
             prompt_.showMessage(
@@ -496,20 +482,8 @@ void InstantPage::layout() {
 }
 
 INT_PTR CALLBACK instantPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* page = reinterpret_cast<InstantPage*>(GetWindowLongPtrW(window, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            page = new InstantPage(window, *reinterpret_cast<const PageArguments*>(lParam));
-            keepDialogState(window, reinterpret_cast<LPARAM>(page));
-            page->setUp();
-            return TRUE;
-        case WM_DESTROY:
-            if (page) page->tearDown();
-            keepDialogState(window, 0);
-            delete page;
-            return TRUE;
-    }
-    if (!page) return FALSE;
+    auto* page = pageObject<InstantPage, PageArguments>(window, message, lParam);
+    if (!page) return message == WM_INITDIALOG || message == WM_DESTROY ? TRUE : FALSE;
     switch (message) {
         case WM_SIZE:
             page->layout();
