@@ -12,6 +12,7 @@ struct FakePlayerScript {
     std::map<std::u16string, AudioResult> runFailures;
     std::vector<std::u16string> opened;                  // every path opened, in order
     int endAfterPolls = 0;                               // > 0: isAtEnd turns true on that poll after a (re)start
+    std::int32_t durationMs = 1000;                      // what every player reports
     int alive = 0;                                       // players created and not yet destroyed
 };
 
@@ -42,8 +43,8 @@ public:
         ++stops;
         return audioOk;
     }
-    std::int32_t durationMs() override { return 1000; }
-    std::int32_t positionMs() override { return atEnd ? 1000 : 0; }
+    std::int32_t durationMs() override { return script_.durationMs; }
+    std::int32_t positionMs() override { return atEnd ? script_.durationMs : 0; }
     void seekMs(std::int32_t ms) override {
         seeks.push_back(ms);
         atEnd = false;
