@@ -1,6 +1,6 @@
 // The immediate-play page driven from outside: a list file written here shows its rows and
-// plays through the run dialog; the page's edits and drops reach the list file; a run waits
-// while timed play is lowered, and a bell that falls due during it still rings.
+// plays through the run dialog; the page's edits, drops and menu commands reach the list file;
+// a run waits while timed play is lowered, and a bell that falls due during it still rings.
 #include <windows.h>
 
 #include <map>
@@ -140,7 +140,7 @@ TEST_F(LvtxInstantTest, AListFileShowsItsRowsAndACountRunPlaysTwoItemsThroughThe
     EXPECT_NEAR(after.items[1].durationMs, 1000, 50);
 }
 
-TEST_F(LvtxInstantTest, DeletesMovesAndDropsReachTheListFile) {
+TEST_F(LvtxInstantTest, DeletesMovesDropsSortsAndClearingReachTheListFile) {
     TestInstantList list;
     for (const wchar_t* name : {L"a", L"b", L"c"}) list.items.push_back({tone(name, 1000), 1000});
     writeInstantList(list);
@@ -184,6 +184,20 @@ TEST_F(LvtxInstantTest, DeletesMovesAndDropsReachTheListFile) {
     EXPECT_NEAR(after.items[1].durationMs, 1500, 50);
     EXPECT_NEAR(after.items[2].durationMs, 2000, 50);
     EXPECT_EQ(selectedListRows(listView), std::vector<int>{2}) << "the last added row is selected";
+
+    // The context menu's commands: a sort rebuilds the rows, the current mark goes along.
+    ASSERT_TRUE(postItemCommand(page_, instantSortNameDownCommand));
+    const std::vector<std::wstring> sorted = {L"e.wav", L"d.wav", L"a.wav"};
+    ASSERT_TRUE(waitUntil([&] { return storedNames() == sorted; }, dialogTimeoutMs));
+    EXPECT_EQ(column(rows(), 0), (std::vector<std::wstring>{L"e.wav", L"d.wav", L"→ a.wav"}));
+    ASSERT_TRUE(postItemCommand(page_, instantOpenFolderCommand));
+    EXPECT_EQ(expectMessage(pid, L"打开所在文件夹 - 请先选中音频　　　\n\n ", IDOK), "");
+    ASSERT_TRUE(postItemCommand(page_, instantClearCommand));
+    EXPECT_EQ(expectMessage(pid, L"确定清空 ？\n\n ", IDNO), "");
+    EXPECT_EQ(stored().items.size(), 3u);
+    ASSERT_TRUE(postItemCommand(page_, instantClearCommand));
+    EXPECT_EQ(expectMessage(pid, L"确定清空 ？\n\n ", IDYES), "");
+    EXPECT_TRUE(waitUntil([&] { return stored().items.empty() && rows().empty(); }, dialogTimeoutMs));
 }
 
 // Timed play's level is set inside the program's players; from outside the lowering shows as

@@ -35,3 +35,7 @@ inline constexpr int runSongsRadioId = 1440;
 inline constexpr int runSecondsRadioId = 1441;
 inline constexpr int runSongsEditId = 1442;
 inline constexpr int runSecondsEditId = 1443;
+// Commands of the immediate-play list's context menu
+inline constexpr int instantClearCommand = 1431;
+inline constexpr int instantSortNameDownCommand = 1433;
+inline constexpr int instantOpenFolderCommand = 1437;
