@@ -113,7 +113,8 @@ public:
                 break;
             case IDC_INSTANT_MODE:
                 if (code == CBN_SELCHANGE) {
-                    instant_.setMode(static_cast<int>(SendDlgItemMessageW(window_, IDC_INSTANT_MODE, CB_GETCURSEL, 0, 0)));
+                    const LRESULT mode = SendDlgItemMessageW(window_, IDC_INSTANT_MODE, CB_GETCURSEL, 0, 0);
+                    instant_.setMode(static_cast<int>(mode));
                 }
                 break;
             case IDM_INSTANT_ADD_FOLDER:
