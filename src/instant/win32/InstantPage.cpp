@@ -50,11 +50,6 @@ std::u16string rowName(const InstantItem& item) {
     return item.isCurrent ? u"→ " + std::u16string(name) : std::u16string(name);
 }
 
-// A failed check of a chosen path: the check's text, then the path.
-std::u16string pathFailure(std::u16string_view check, std::u16string_view path) {
-    return formatText(u"%s： %s　　　　　　　　　　　　　　　　　", {check, path});
-}
-
 // The page while it exists: the list and the run's controls, lent to immediate play as its
 // view, and the operator's commands, each forwarded to the controller.
 class InstantPage : public InstantView {
@@ -296,7 +291,7 @@ private:
     bool pathPasses(std::u16string_view path, std::u16string_view label, bool wantFolder) {
         const auto failure = checkAudioPath(pageFileSystem(), isNetworkDrive, path, label, wantFolder);
         if (!failure) return true;
-        prompt_.showMessage(pathFailure(*failure, path), MessageIcon::warning);
+        prompt_.showMessage(audioPathFailureMessage(*failure, path), MessageIcon::warning);
         return false;
     }
 
