@@ -1,5 +1,5 @@
 // The immediate-play page driven from outside: a list file written here shows its rows and
-// plays through the run dialog; the page's edits, drops and menu commands reach the list file;
+// plays through the run dialog, from the start button or a double-click, until the exit; the page's edits, drops and menu commands reach the list file;
 // a run waits while timed play is lowered, and a bell that falls due during it still rings.
 #include <windows.h>
 
@@ -80,7 +80,7 @@ bool runControlsShow(HWND page, bool active) {
            itemEnabled(page, instantSeekId) == active;
 }
 
-TEST_F(LvtxInstantTest, AListFileShowsItsRowsAndACountRunPlaysTwoItemsThroughTheRunDialog) {
+TEST_F(LvtxInstantTest, AListFileShowsItsRowsPlaysThroughTheRunDialogAndFadesOutAtExit) {
     const std::wstring first = tone(L"甲", 1000), second = tone(L"乙", 1000);
     TestInstantList list;
     list.volume = 70;
@@ -138,6 +138,30 @@ TEST_F(LvtxInstantTest, AListFileShowsItsRowsAndACountRunPlaysTwoItemsThroughThe
     EXPECT_FALSE(after.items[0].isCurrent);
     EXPECT_TRUE(after.items[1].isCurrent);
     EXPECT_NEAR(after.items[1].durationMs, 1000, 50);
+
+    // A double-click makes its row current; cancelling the run dialog keeps that choice.
+    const HWND listView = GetDlgItem(page_, instantListId);
+    ASSERT_TRUE(clickListRow(listView, 2, true));
+    const HWND cancelled = waitForDialogTitled(pid, runDialogTitle);
+    ASSERT_NE(cancelled, nullptr);
+    ASSERT_TRUE(pressItem(cancelled, IDCANCEL));
+    ASSERT_TRUE(waitUntilGone(cancelled));
+    EXPECT_TRUE(waitUntil([&] { return stored().items.size() == 3 && stored().items[2].isCurrent; },
+                          dialogTimeoutMs));
+    EXPECT_EQ(column(rows(), 0), (std::vector<std::wstring>{L"甲.wav", L"乙.wav", L"→ 丙.mp3"}));
+
+    // An endless run from a double-clicked row; the program's exit fades it out and ends it.
+    ASSERT_TRUE(clickListRow(listView, 0, true));
+    const HWND endless = waitForDialogTitled(pid, runDialogTitle);
+    ASSERT_NE(endless, nullptr);
+    EXPECT_TRUE(itemChecked(endless, runSongsRadioId));
+    ASSERT_TRUE(setItemText(endless, runSongsEditId, L"0"));
+    ASSERT_TRUE(pressItem(endless, IDOK));
+    ASSERT_TRUE(waitUntil([&] { return status() == L"第 1 首 / 一直播"; }, 3000)) << utf8(status());
+    EXPECT_EQ(app.exitThroughCloseDialog(15000), 0u);
+    const auto log = readFileBytes(logPath());
+    ASSERT_TRUE(log.has_value());
+    EXPECT_TRUE(hasLine(parseLogFile(*log).value_or(std::vector<LogLine>{}), L"软件关闭"));
 }
 
 TEST_F(LvtxInstantTest, DeletesMovesDropsSortsAndClearingReachTheListFile) {
