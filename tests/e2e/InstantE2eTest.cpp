@@ -1,6 +1,7 @@
 // The immediate-play page driven from outside: a list file written here shows its rows and
-// plays through the run dialog, from the start button or a double-click, until the exit; the page's edits, drops and menu commands reach the list file;
-// a run waits while timed play is lowered, and a bell that falls due during it still rings.
+// plays through the run dialog, from the start button or a double-click, until the exit; the
+// page's edits, drops and menu commands reach the list file; a run waits while timed play is
+// lowered, and a bell that falls due during it still rings.
 #include <windows.h>
 
 #include <map>
