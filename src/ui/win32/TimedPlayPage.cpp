@@ -207,20 +207,8 @@ INT_PTR notify(TimedPlayPage& page, const NMHDR& header) {
 }
 
 INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* page = reinterpret_cast<TimedPlayPage*>(GetWindowLongPtrW(window, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            page = new TimedPlayPage(window, *reinterpret_cast<const PageArguments*>(lParam));
-            keepDialogState(window, reinterpret_cast<LPARAM>(page));
-            page->setUp();
-            return TRUE;
-        case WM_DESTROY:
-            if (page) page->tearDown();
-            keepDialogState(window, 0);
-            delete page;
-            return TRUE;
-    }
-    if (!page) return FALSE;
+    auto* page = pageObject<TimedPlayPage, PageArguments>(window, message, lParam);
+    if (!page) return message == WM_INITDIALOG || message == WM_DESTROY ? TRUE : FALSE;
     switch (message) {
         case WM_SIZE:
             page->layout();
