@@ -41,6 +41,10 @@ void focusAndSelect(HWND dialog, int id);
 DateTime pickerValue(HWND dialog, int id);
 void setPickerValue(HWND dialog, int id, const DateTime& value);
 void setPickerFormat(HWND dialog, int id, const wchar_t* format);
+// A date picker's date, with its weekday; the time of day is midnight.
+void setPickerDate(HWND dialog, int id, int year, int month, int day);
+// Keeps a date picker within the years the data files accept (1853 to 9999).
+void limitPickerToValidDates(HWND dialog, int id);
 
 // Message boxes with the main window's title as caption.
 void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/AppState.h"
+#include "winutil/GdiObjects.h"
 
 HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM param) {
     // The links and lists of the templates need their classes before the dialog is made.
@@ -24,6 +25,17 @@ HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM
 INT_PTR whitePageBackground(WPARAM deviceContext) {
     SetBkMode(reinterpret_cast<HDC>(deviceContext), TRANSPARENT);
     return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+}
+
+void paintPageTopLine(HWND page) {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(page, &ps);
+    RECT line{};
+    GetClientRect(page, &line);
+    line.bottom = static_cast<LONG>(3 * appState().uiScale);
+    const UniqueBrush brush(CreateSolidBrush(RGB(230, 230, 230)));
+    FillRect(dc, &line, brush.get());
+    EndPaint(page, &ps);
 }
 
 Win32FileSystem& pageFileSystem() {

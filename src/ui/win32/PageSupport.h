@@ -13,6 +13,8 @@ HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM
 
 // The answer to WM_CTLCOLORDLG and WM_CTLCOLORSTATIC of a page drawn on white.
 INT_PTR whitePageBackground(WPARAM deviceContext);
+// The answer to WM_PAINT of a page: a light grey line, 3 × uiScale high, along its top edge.
+void paintPageTopLine(HWND page);
 
 Win32FileSystem& pageFileSystem();
 // DataDir and the folder above it, as AppState's paths name them.
