@@ -47,6 +47,13 @@ HWND LvtxApp::control(int id) const {
     return timedPlayPage_ ? GetDlgItem(timedPlayPage_, id) : nullptr;
 }
 
+HWND LvtxApp::pageWith(int id) const {
+    for (HWND page = GetWindow(main_, GW_CHILD); page != nullptr; page = GetWindow(page, GW_HWNDNEXT)) {
+        if (GetDlgItem(page, id)) return page;
+    }
+    return nullptr;
+}
+
 std::optional<ListRows> LvtxApp::rows(int listId) const {
     const HWND list = control(listId);
     if (list == nullptr) return std::nullopt;

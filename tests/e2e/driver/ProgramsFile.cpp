@@ -1,22 +1,13 @@
 #include "e2e/driver/ProgramsFile.h"
 
-#include <wincrypt.h>
-
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
+
+#include "e2e/driver/FileDigest.h"
+#include "e2e/driver/RecordBytes.h"
 
 namespace {
 
 constexpr size_t recordSize = 7032;
-
-void putInt(std::string& record, size_t offset, std::int32_t value) {
-    std::memcpy(record.data() + offset, &value, sizeof value);
-}
-
-void putText(std::string& record, size_t offset, const std::wstring& text, size_t units) {
-    std::memcpy(record.data() + offset, text.data(), std::min(text.size(), units - 1) * sizeof(wchar_t));
-}
 
 std::string packProgram(const TestProgram& program) {
     std::string record(recordSize, '\0');
@@ -45,31 +36,13 @@ std::string packProgram(const TestProgram& program) {
     return record;
 }
 
-std::optional<std::string> md5(const std::string& data) {
-    HCRYPTPROV provider = 0;
-    if (!CryptAcquireContextW(&provider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT)) return std::nullopt;
-    std::optional<std::string> digest;
-    HCRYPTHASH hash = 0;
-    if (CryptCreateHash(provider, CALG_MD5, 0, 0, &hash)) {
-        std::string value(16, '\0');
-        DWORD size = 16;
-        if (CryptHashData(hash, reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()), 0) &&
-            CryptGetHashParam(hash, HP_HASHVAL, reinterpret_cast<BYTE*>(value.data()), &size, 0) && size == 16) {
-            digest = value;
-        }
-        CryptDestroyHash(hash);
-    }
-    CryptReleaseContext(provider, 0);
-    return digest;
-}
-
 }  // namespace
 
 std::optional<std::string> programsFileBytes(const std::vector<TestProgram>& programs) {
     std::string payload(4, '\0');
     putInt(payload, 0, static_cast<std::int32_t>(programs.size()));
     for (const TestProgram& program : programs) payload += packProgram(program);
-    const auto digest = md5(payload);
+    const auto digest = md5Digest(payload);
     if (!digest) return std::nullopt;
     return payload + *digest;
 }
