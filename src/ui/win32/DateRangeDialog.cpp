@@ -38,28 +38,8 @@ void confirm(HWND dialog, DateHourRange& range) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK dateRangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            keepDialogState(dialog, lParam);
-            initialise(dialog, *reinterpret_cast<const DateHourRange*>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                confirm(dialog, dialogState<DateHourRange>(dialog));
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            return FALSE;
-    }
-    return FALSE;
-}
-
 }  // namespace
 
 int editDateRange(HWND owner, DateHourRange& range) {
-    return editInDialog(owner, IDD_DATE_RANGE, dateRangeProc, range);
+    return editInDialog(owner, IDD_DATE_RANGE, confirmingDialogProc<DateHourRange, initialise, confirm>, range);
 }

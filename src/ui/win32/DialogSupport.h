@@ -28,6 +28,28 @@ int editInDialog(HWND owner, int templateId, DLGPROC procedure, T& value) {
 }
 // Keeps WM_INITDIALOG's lParam for dialogState.
 void keepDialogState(HWND dialog, LPARAM state);
+// The procedure of a dialog that `initialise` fills from its state and OK confirms: `confirm`
+// checks the input and ends the dialog when it holds. Cancel ends it with nothing changed.
+template <typename State, auto initialise, auto confirm>
+INT_PTR CALLBACK confirmingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            keepDialogState(dialog, lParam);
+            initialise(dialog, *reinterpret_cast<State*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                confirm(dialog, dialogState<State>(dialog));
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, IDCANCEL);
+                return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
 
 std::u16string controlText(HWND dialog, int id);
 void setControlText(HWND dialog, int id, std::u16string_view text);

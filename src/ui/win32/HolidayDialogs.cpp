@@ -123,27 +123,6 @@ void confirmShiftDay(HWND dialog, int index) {
 }
 
 // Both dialogs remember only the index they edit (-1 for adding) while they are open.
-template <void (*initialise)(HWND, int), void (*confirm)(HWND, int)>
-INT_PTR CALLBACK recordDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            keepDialogState(dialog, lParam);
-            initialise(dialog, *reinterpret_cast<const int*>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                confirm(dialog, dialogState<int>(dialog));
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            return FALSE;
-    }
-    return FALSE;
-}
-
 int runRecordDialog(HWND owner, int templateId, DLGPROC procedure, int index) {
     return runDialog(owner, templateId, procedure, &index) == IDOK ? IDOK : IDCANCEL;
 }
@@ -151,9 +130,9 @@ int runRecordDialog(HWND owner, int templateId, DLGPROC procedure, int index) {
 }  // namespace
 
 int editHoliday(HWND owner, int index) {
-    return runRecordDialog(owner, IDD_HOLIDAY_DIALOG, recordDialogProc<initialiseHoliday, confirmHoliday>, index);
+    return runRecordDialog(owner, IDD_HOLIDAY_DIALOG, confirmingDialogProc<int, initialiseHoliday, confirmHoliday>, index);
 }
 
 int editShiftDay(HWND owner, int index) {
-    return runRecordDialog(owner, IDD_SHIFT_DAY_DIALOG, recordDialogProc<initialiseShiftDay, confirmShiftDay>, index);
+    return runRecordDialog(owner, IDD_SHIFT_DAY_DIALOG, confirmingDialogProc<int, initialiseShiftDay, confirmShiftDay>, index);
 }

@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -116,11 +115,6 @@ public:
     }
 
     void showContextMenu(HWND control, POINT screen) {
-        if (screen.x == -1 && screen.y == -1) {
-            // From the keyboard: at the list's corner.
-            screen = POINT{0, 0};
-            ClientToScreen(control, &screen);
-        }
         const UniqueMenu menus(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_HOLIDAY_MENUS)));
         if (!menus) return;
         const int popup = GetDlgCtrlID(control) == HolidayList::id ? HolidayList::menu : ShiftDayList::menu;
@@ -141,10 +135,9 @@ public:
         const int heading = units.top;
         const int listWidth = std::max(0L, client.right - 3 * margin - units.right);
         const int listsHeight = std::max(0L, client.bottom - 3 * margin - 3 * heading);
-        int y = margin;
-        y = layoutSection(IDC_HOLIDAY_HEADING, HolidayList::id,
-                          {IDC_ADD_HOLIDAY, IDC_MODIFY_HOLIDAY, IDC_DELETE_HOLIDAYS, IDC_HOLIDAY_MORE_LINK}, y,
-                          listWidth, listsHeight / 2, units);
+        int y = layoutSection(IDC_HOLIDAY_HEADING, HolidayList::id,
+                              {IDC_ADD_HOLIDAY, IDC_MODIFY_HOLIDAY, IDC_DELETE_HOLIDAYS, IDC_HOLIDAY_MORE_LINK},
+                              margin, listWidth, listsHeight / 2, units);
         y = layoutSection(IDC_SHIFT_DAY_HEADING, ShiftDayList::id,
                           {IDC_ADD_SHIFT_DAY, IDC_MODIFY_SHIFT_DAY, IDC_DELETE_SHIFT_DAYS, IDC_SHIFT_DAY_MORE_LINK},
                           y, listWidth, listsHeight - listsHeight / 2, units);
@@ -354,7 +347,7 @@ INT_PTR CALLBACK holidayPageProc(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_CONTEXTMENU: {
             const auto control = reinterpret_cast<HWND>(wParam);
             if (!isPageList(window, control)) return FALSE;
-            page->showContextMenu(control, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            page->showContextMenu(control, contextMenuPoint(control, lParam));
             return TRUE;
         }
         case WM_NOTIFY:

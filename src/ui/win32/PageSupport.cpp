@@ -1,6 +1,7 @@
 #include "ui/win32/PageSupport.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <string>
 
@@ -25,6 +26,15 @@ HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM
 INT_PTR whitePageBackground(WPARAM deviceContext) {
     SetBkMode(reinterpret_cast<HDC>(deviceContext), TRANSPARENT);
     return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+}
+
+POINT contextMenuPoint(HWND control, LPARAM lParam) {
+    POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (screen.x == -1 && screen.y == -1) {
+        screen = POINT{0, 0};
+        ClientToScreen(control, &screen);
+    }
+    return screen;
 }
 
 void paintPageTopLine(HWND page) {

@@ -13,6 +13,9 @@ HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM
 
 // The answer to WM_CTLCOLORDLG and WM_CTLCOLORSTATIC of a page drawn on white.
 INT_PTR whitePageBackground(WPARAM deviceContext);
+// Where the menu of WM_CONTEXTMENU opens: at the mouse, or at the control's corner when the
+// keyboard asked for it.
+POINT contextMenuPoint(HWND control, LPARAM lParam);
 // The answer to WM_PAINT of a page: a light grey line, 3 × uiScale high, along its top edge.
 void paintPageTopLine(HWND page);
 
