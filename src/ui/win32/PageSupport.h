@@ -34,6 +34,11 @@ Page* pageObject(HWND window, UINT message, LPARAM lParam) {
 
 // The answer to WM_CTLCOLORDLG and WM_CTLCOLORSTATIC of a page drawn on white.
 INT_PTR whitePageBackground(WPARAM deviceContext);
+// Where the menu of WM_CONTEXTMENU opens: at the mouse, or at the control's corner when the
+// keyboard asked for it.
+POINT contextMenuPoint(HWND control, LPARAM lParam);
+// The answer to WM_PAINT of a page: a light grey line, 3 × uiScale high, along its top edge.
+void paintPageTopLine(HWND page);
 
 Win32FileSystem& pageFileSystem();
 // DataDir and the folder above it, as AppState's paths name them.

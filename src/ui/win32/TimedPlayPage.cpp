@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -96,11 +95,6 @@ public:
     }
 
     void showContextMenu(HWND list, POINT screen) {
-        if (screen.x == -1 && screen.y == -1) {
-            // From the keyboard: at the list's corner.
-            screen = POINT{0, 0};
-            ClientToScreen(list, &screen);
-        }
         showListMenu(window_, GetDlgCtrlID(list), screen);
     }
 
@@ -220,7 +214,7 @@ INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_CONTEXTMENU: {
             const auto control = reinterpret_cast<HWND>(wParam);
             if (!hasContextMenu(window, control)) return FALSE;
-            page->showContextMenu(control, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            page->showContextMenu(control, contextMenuPoint(control, lParam));
             return TRUE;
         }
         case WM_NOTIFY:
