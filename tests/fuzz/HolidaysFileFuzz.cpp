@@ -6,6 +6,27 @@
 #include "FuzzedFile.h"
 #include "data/HolidaysFile.h"
 
+namespace {
+
+// A count at `offset` and that many records as stored, each with its text's last unit NUL as
+// the load makes it; returns the offset after them.
+template <typename Record, int capacity>
+std::size_t requireStoredList(const FuzzedFile& file, std::size_t offset, const std::vector<Record>& records,
+                              int maxCount, char16_t (Record::*text)[capacity], const char* what) {
+    require(file.storedAt<std::uint32_t>(offset) == records.size() && records.size() <= static_cast<std::size_t>(maxCount),
+            "the count");
+    offset += sizeof(std::uint32_t);
+    for (const Record& record : records) {
+        Record stored = file.storedAt<Record>(offset);
+        (stored.*text)[capacity - 1] = u'\0';
+        require(sameBytes(record, stored), what);
+        offset += sizeof stored;
+    }
+    return offset;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     FuzzedFile file(u"/data/节假日t", data, size);
@@ -20,29 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     require(!readFailed, "a sound load leaves the read-failed flag clear");
-    std::size_t offset = 0;
-    require(file.storedAt<std::uint32_t>(offset) == holidays.size() && holidays.size() <= maxHolidays,
-            "the holiday count");
-    offset += sizeof(std::uint32_t);
-    for (const HolidayRecord& holiday : holidays) {
-        HolidayRecord stored = file.storedAt<HolidayRecord>(offset);
-        stored.name[holidayNameCapacity - 1] = u'\0';
-        require(sameBytes(holiday, stored), "a holiday as stored, its name cut to capacity");
-        require(isValidRange(holiday.range), "a holiday's range valid");
-        offset += sizeof stored;
-    }
-    require(file.storedAt<std::uint32_t>(offset) == shiftDays.size() && shiftDays.size() <= maxShiftDays,
-            "the shift-day count");
-    offset += sizeof(std::uint32_t);
+    std::size_t offset = requireStoredList(file, 0, holidays, maxHolidays, &HolidayRecord::name,
+                                           "a holiday as stored, its name cut to capacity");
+    offset = requireStoredList(file, offset, shiftDays, maxShiftDays, &ShiftDayRecord::remark,
+                               "a shift day as stored, its remark cut to capacity");
+    file.requirePayloadSize(offset);
+    for (const HolidayRecord& holiday : holidays) require(isValidRange(holiday.range), "a holiday's range valid");
     for (const ShiftDayRecord& shiftDay : shiftDays) {
-        ShiftDayRecord stored = file.storedAt<ShiftDayRecord>(offset);
-        stored.remark[remarkCapacity - 1] = u'\0';
-        require(sameBytes(shiftDay, stored), "a shift day as stored, its remark cut to capacity");
         require(isValidDate(shiftDay.aYear, shiftDay.aMonth, shiftDay.aDay) &&
                     isValidDate(shiftDay.bYear, shiftDay.bMonth, shiftDay.bDay),
                 "a shift day's dates valid");
-        offset += sizeof stored;
     }
-    file.requirePayloadSize(offset);
     return 0;
 }
