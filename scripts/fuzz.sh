@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets and runs the programs-file fuzzer for a bounded time.
-# Usage: scripts/fuzz.sh [seconds]   (default 60). Exits nonzero on a crash, hang or leak.
+# Builds the libFuzzer targets and runs each data-file loader's fuzzer for its share of a
+# bounded time. Usage: scripts/fuzz.sh [seconds]   (default 60, shared by the targets).
+# Runs every target; exits nonzero when any found a crash, hang or leak.
 set -euo pipefail
 
 seconds=${1:-60}
@@ -11,12 +12,23 @@ cmake --preset fuzz
 cmake --build --preset fuzz
 
 build=build/fuzz
-seeds=$build/seeds/programs
-corpus=$build/corpus/programs
 artifacts=$build/artifacts/
-mkdir -p "$corpus" "$artifacts"
-python3 -B tests/fuzz/make_seeds.py "$seeds"
+mkdir -p "$artifacts"
+python3 -B tests/fuzz/make_seeds.py "$build/seeds"
 
-# New inputs go to the first folder; the seeds stay as generated.
-"$build/tests/fuzz/ProgramsFileFuzz" "$corpus" "$seeds" \
-  -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -artifact_prefix="$artifacts"
+targets=(programs:ProgramsFileFuzz holidays:HolidaysFileFuzz settings:SettingsFileFuzz instant:InstantFileFuzz)
+share=$(( seconds / ${#targets[@]} ))
+(( share >= 1 )) || share=1
+
+status=0
+for entry in "${targets[@]}"; do
+  kind=${entry%%:*}
+  target=${entry#*:}
+  corpus=$build/corpus/$kind
+  mkdir -p "$corpus"
+  echo "== $target: $share s"
+  # New inputs go to the first folder; the seeds stay as generated.
+  "$build/tests/fuzz/$target" "$corpus" "$build/seeds/$kind" \
+    -max_total_time="$share" -timeout=5 -rss_limit_mb=2048 -artifact_prefix="$artifacts$kind-" || status=1
+done
+exit "$status"

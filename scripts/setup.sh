@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  wine64 xvfb xauth x11-utils imagemagick
+  wine64 xvfb xauth x11-utils imagemagick xdotool
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   sox ffmpeg
   locales fonts-noto-cjk

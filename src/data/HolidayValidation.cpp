@@ -26,6 +26,13 @@ std::variant<HolidayRecord, HolidayFailure> checkHoliday(const std::vector<Holid
     if (!startHour) return HolidayFailure{u"开始时间，输入无效", MessageIcon::warning, holidayStartHourField};
     const auto endHour = validateInteger(input.endHour, 0, 24);
     if (!endHour) return HolidayFailure{u"结束时间，输入无效", MessageIcon::warning, holidayEndHourField};
+    // The file's reader refuses dates outside the calendar it knows, and with them the whole file.
+    if (!isValidDate(input.startYear, input.startMonth, input.startDay)) {
+        return HolidayFailure{u"开始日期无效，年份须在 1853 至 9999 之间", MessageIcon::warning, holidayStartDateField};
+    }
+    if (!isValidDate(input.endYear, input.endMonth, input.endDay)) {
+        return HolidayFailure{u"结束日期无效，年份须在 1853 至 9999 之间", MessageIcon::warning, holidayEndDateField};
+    }
     if (dateBefore(input.endYear, input.endMonth, input.endDay, input.startYear, input.startMonth, input.startDay)) {
         return HolidayFailure{u"要求： 结束日期  ≥  开始日期", MessageIcon::warning, holidayEndDateField};
     }
@@ -46,6 +53,12 @@ std::variant<HolidayRecord, HolidayFailure> checkHoliday(const std::vector<Holid
 
 std::variant<ShiftDayRecord, ShiftDayFailure> checkShiftDay(const std::vector<ShiftDayRecord>& shiftDays, int modifying,
                                                              const ShiftDayInput& input) {
+    if (!isValidDate(input.aYear, input.aMonth, input.aDay)) {
+        return ShiftDayFailure{u"a日期无效，年份须在 1853 至 9999 之间", MessageIcon::warning, shiftDayADateField};
+    }
+    if (!isValidDate(input.bYear, input.bMonth, input.bDay)) {
+        return ShiftDayFailure{u"b日期无效，年份须在 1853 至 9999 之间", MessageIcon::warning, shiftDayBDateField};
+    }
     const int existing = findShiftDay(shiftDays, input.aYear, input.aMonth, input.aDay);
     if (existing != -1 && existing != modifying) {
         return ShiftDayFailure{u"该a日期已存在，不可重复", MessageIcon::warning, shiftDayADateField};

@@ -29,11 +29,17 @@ int findProgramByName(const std::vector<ProgramRecord>& programs, std::u16string
     return -1;
 }
 
+std::u16string dateText(int year, int month, int day) {
+    return formatNumber(year, 4) + u"-" + formatNumber(month, 2) + u"-" + formatNumber(day, 2);
+}
+
+std::u16string dateHourText(int year, int month, int day, int hour) {
+    return dateText(year, month, day) + u" " + formatNumber(hour, 2) + u":00";
+}
+
 std::u16string dateRangeText(const DateHourRange& r) {
-    return formatNumber(r.startYear, 4) + u"-" + formatNumber(r.startMonth, 2) + u"-" + formatNumber(r.startDay, 2) +
-           u" " + formatNumber(r.startHour, 2) + u":00 ~ " + formatNumber(r.endYear, 4) + u"-" +
-           formatNumber(r.endMonth, 2) + u"-" + formatNumber(r.endDay, 2) + u" " + formatNumber(r.endHour, 2) +
-           u":00";
+    return dateHourText(r.startYear, r.startMonth, r.startDay, r.startHour) + u" ~ " +
+           dateHourText(r.endYear, r.endMonth, r.endDay, r.endHour);
 }
 
 std::u16string durationText(const ProgramRecord& program) {

@@ -60,6 +60,10 @@ ProgramRecord defaultProgram();
 // Index of the first program named `name` (case-insensitive), or -1.
 int findProgramByName(const std::vector<ProgramRecord>& programs, std::u16string_view name);
 
+// "%.4d-%.2d-%.2d"
+std::u16string dateText(int year, int month, int day);
+// "%.4d-%.2d-%.2d %.2d:00": one end of a date-hour range.
+std::u16string dateHourText(int year, int month, int day, int hour);
 // "%.4d-%.2d-%.2d %.2d:00 ~ %.4d-%.2d-%.2d %.2d:00"
 std::u16string dateRangeText(const DateHourRange& range);
 // "%d遍" (plays of a file), "%d首" (songs of a folder) or "%d秒".

@@ -5,7 +5,11 @@
 #include "data/Text.h"
 
 std::u16string instantCapacityMessage() {
-    return formatText(u"最多添加 %s 个音频\n\n ", {formatNumber(static_cast<std::int64_t>(maxInstantItems))});
+    return instantOverflowMessage() + u"\n\n ";
+}
+
+std::u16string instantOverflowMessage() {
+    return formatText(u"最多添加 %s 个音频", {formatNumber(static_cast<std::int64_t>(maxInstantItems))});
 }
 
 int currentIndex(const std::vector<InstantItem>& items) {

@@ -7,8 +7,10 @@
 
 #include "instant/InstantItem.h"
 
-// "最多添加 300 个音频" as the add commands show it.
+// "最多添加 300 个音频" as the add commands show it before they begin.
 std::u16string instantCapacityMessage();
+// The same limit told after an import that left files over.
+std::u16string instantOverflowMessage();
 
 // The index of the item marked current, or -1.
 int currentIndex(const std::vector<InstantItem>& items);

@@ -29,35 +29,31 @@ int reportFailure(const ReadResult& result) {
 
 // Reads the file as the program does at start-up. A nonzero result is the exit code,
 // its message already written to stderr.
-int readFile(FileSystem& fs, std::u16string_view path, std::string_view kindName, LoadedFile& loaded) {
+int readFile(FileSystem& fs, std::u16string_view path, std::string_view kindName, std::u16string_view musicDir,
+             LoadedFile& loaded) {
     const DataKind* kind = kindName.empty() ? findKindByPath(path) : findKindByName(kindName);
     if (kind == nullptr) {
         writeError("lvtxctl: cannot tell the kind of " + toUtf8(path) +
                    " from its name; give --kind programs|holidays|settings|instant\n");
         return exitUsage;
     }
-    if (kind->load == nullptr) {
-        writeError("lvtxctl: " + std::string(kind->name) + " files are not supported yet\n");
-        return exitUsage;
-    }
-
-    loaded = kind->load(toolFile(fs, path));
+    loaded = kind->load(toolFile(fs, path), musicDir);
     return loaded.result.ok() ? exitOk : reportFailure(loaded.result);
 }
 
 }  // namespace
 
-int runShow(FileSystem& fs, std::u16string_view path, std::string_view kindName) {
+int runShow(FileSystem& fs, std::u16string_view path, std::string_view kindName, std::u16string_view musicDir) {
     LoadedFile loaded;
-    if (const int code = readFile(fs, path, kindName, loaded); code != exitOk) return code;
+    if (const int code = readFile(fs, path, kindName, musicDir, loaded); code != exitOk) return code;
     // Texts come from toUtf8, which never yields invalid UTF-8; replace keeps dump from throwing regardless.
     writeOutput(loaded.document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n");
     return exitOk;
 }
 
-int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName) {
+int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName, std::u16string_view musicDir) {
     LoadedFile loaded;
-    if (const int code = readFile(fs, path, kindName, loaded); code != exitOk) return code;
+    if (const int code = readFile(fs, path, kindName, musicDir, loaded); code != exitOk) return code;
     writeOutput("ok: " + loaded.summary + "\n");
     return exitOk;
 }

@@ -6,9 +6,10 @@
 
 enum ExitCode { exitOk = 0, exitUsage = 1, exitContent = 2, exitIo = 3 };
 
-// `kindName` empty: the kind follows from the file name.
-int runShow(FileSystem& fs, std::u16string_view path, std::string_view kindName);
-int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName);
+// `kindName` empty: the kind follows from the file name. `musicDir` stands for the program's
+// music folder (an absent immediate-play list shows the default list, which points into it).
+int runShow(FileSystem& fs, std::u16string_view path, std::string_view kindName, std::u16string_view musicDir);
+int runCheck(FileSystem& fs, std::u16string_view path, std::string_view kindName, std::u16string_view musicDir);
 
 // What the scheduler would start, second by second from `fromText` through `toText`.
 int runPlan(FileSystem& fs, std::u16string_view dataDir, std::string_view fromText, std::string_view toText);

@@ -5,7 +5,9 @@
 #include "data/HolidaysFile.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
+#include "instant/InstantFile.h"
 #include "lvtxctl/HolidaysJson.h"
+#include "lvtxctl/InstantJson.h"
 #include "lvtxctl/ProgramsJson.h"
 #include "lvtxctl/SettingsJson.h"
 #include "system/SettingsFile.h"
@@ -16,7 +18,7 @@ const std::array<DataKind, 4> kinds{{
     {"programs", programsFileName, loadProgramsFile},
     {"holidays", holidaysFileName, loadHolidaysFile},
     {"settings", settingsFileName, loadSettingsFile},
-    {"instant", u"立即播t", nullptr},
+    {"instant", instantFileName, loadInstantFile},
 }};
 
 std::u16string_view fileNameOf(std::u16string_view path) {

@@ -1,6 +1,6 @@
 #pragma once
 // The data files the tool knows: the name given to --kind, the file name in DataDir
-// and the reader. A kind without a reader is recognised but refused.
+// and the reader.
 #include <span>
 #include <string_view>
 
@@ -9,7 +9,7 @@
 struct DataKind {
     std::string_view name;
     std::u16string_view fileName;  // its "Tmp" companion is recognised too
-    KindLoader load;               // null: not supported yet
+    KindLoader load;
 };
 
 std::span<const DataKind> dataKinds();

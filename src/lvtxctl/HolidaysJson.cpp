@@ -29,7 +29,7 @@ ordered_json shiftDayToJson(const ShiftDayRecord& shiftDay) {
     return json;
 }
 
-LoadedFile loadHolidaysFile(const DataFileContext& file) {
+LoadedFile loadHolidaysFile(const DataFileContext& file, std::u16string_view) {
     LoadedFile loaded;
     std::vector<HolidayRecord> holidays;
     std::vector<ShiftDayRecord> shiftDays;

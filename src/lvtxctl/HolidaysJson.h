@@ -10,4 +10,4 @@ nlohmann::ordered_json holidayToJson(const HolidayRecord& holiday);
 nlohmann::ordered_json shiftDayToJson(const ShiftDayRecord& shiftDay);
 
 // {"holidays": [...], "shiftDays": [...]}
-LoadedFile loadHolidaysFile(const DataFileContext& file);
+LoadedFile loadHolidaysFile(const DataFileContext& file, std::u16string_view musicDir);

@@ -15,4 +15,6 @@ struct LoadedFile {
 };
 
 // Reads the file as the program does at start-up: the file, else its companion, else absent.
-using KindLoader = LoadedFile (*)(const DataFileContext& file);
+// `musicDir` stands for the program's music folder, where a new installation's
+// immediate-play list points; the other kinds have no use for it.
+using KindLoader = LoadedFile (*)(const DataFileContext& file, std::u16string_view musicDir);

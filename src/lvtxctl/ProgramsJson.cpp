@@ -34,7 +34,7 @@ ordered_json programToJson(const ProgramRecord& program) {
     return json;
 }
 
-LoadedFile loadProgramsFile(const DataFileContext& file) {
+LoadedFile loadProgramsFile(const DataFileContext& file, std::u16string_view) {
     LoadedFile loaded;
     std::vector<ProgramRecord> programs;
     loaded.result = loadPrograms(file, programs);

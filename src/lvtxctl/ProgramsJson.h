@@ -9,4 +9,4 @@
 nlohmann::ordered_json programToJson(const ProgramRecord& program);
 
 // {"programs": [...]}
-LoadedFile loadProgramsFile(const DataFileContext& file);
+LoadedFile loadProgramsFile(const DataFileContext& file, std::u16string_view musicDir);

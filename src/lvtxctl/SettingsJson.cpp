@@ -23,7 +23,7 @@ ordered_json settingsToJson(const SettingsRecord& settings) {
     return json;
 }
 
-LoadedFile loadSettingsFile(const DataFileContext& file) {
+LoadedFile loadSettingsFile(const DataFileContext& file, std::u16string_view) {
     LoadedFile loaded;
     SettingsRecord settings;
     loaded.result = loadSettings(file, settings);

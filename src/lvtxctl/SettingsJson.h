@@ -8,4 +8,4 @@
 nlohmann::ordered_json settingsToJson(const SettingsRecord& settings);
 
 // One object; an absent file gives the defaults, as at start-up.
-LoadedFile loadSettingsFile(const DataFileContext& file);
+LoadedFile loadSettingsFile(const DataFileContext& file, std::u16string_view musicDir);

@@ -10,6 +10,7 @@
 #include "lvtxctl/Commands.h"
 #include "lvtxctl/Console.h"
 #include "lvtxctl/DataKinds.h"
+#include "lvtxctl/MusicFolder.h"
 
 #ifdef _WIN32
 #include "data/win32/Win32FileSystem.h"
@@ -65,7 +66,8 @@ int runTool(int argc, char** argv) {
     if (eligible->parsed()) return runEligible(fs, fromUtf8(dataDir), moment);
     if (plan->parsed()) return runPlan(fs, fromUtf8(dataDir), from, to);
     const std::u16string path = fromUtf8(file);
-    return show->parsed() ? runShow(fs, path, kind) : runCheck(fs, path, kind);
+    const std::u16string musicDir = musicDirBesideTool();
+    return show->parsed() ? runShow(fs, path, kind, musicDir) : runCheck(fs, path, kind, musicDir);
 }
 
 }  // namespace

@@ -38,5 +38,5 @@ std::u16string_view validityCellText(const ProgramRecord& program, const DateTim
         case RangeStatus::over: return u"已过有效期";
         case RangeStatus::inside: break;
     }
-    return u"√";
+    return enabledCellText;
 }

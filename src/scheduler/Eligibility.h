@@ -42,4 +42,5 @@ bool programEligible(const ProgramRecord& program, const DateTime& now, const st
 
 // Column 1 of the program list: "√", "已过有效期" or "未到有效期" by the real `now`.
 std::u16string_view validityCellText(const ProgramRecord& program, const DateTime& now);
+inline constexpr std::u16string_view enabledCellText = u"√";
 inline constexpr std::u16string_view disabledCellText = u"禁用×";

@@ -1,6 +1,6 @@
 #pragma once
-// The columns of the timed-play page's three lists: titles, widths at 100 % display scaling
-// and alignment. The page multiplies the widths by the display scale.
+// The columns of the pages' lists: titles, widths and alignment. The timed-play page's widths
+// are pixels at 100 % display scaling, which the page multiplies by the display scale.
 #include <array>
 #include <string_view>
 
@@ -38,4 +38,9 @@ inline constexpr std::array<ListColumn, 2> logListColumns{{
 // A logical size in pixels at the display's scale, truncated.
 inline int scaledPixels(double logical, double uiScale) {
     return static_cast<int>(logical * uiScale);
+}
+
+// `percent` of `width` pixels, truncated: the share of a column whose width is a percentage.
+inline int columnShare(int percent, int width) {
+    return static_cast<int>(static_cast<long long>(width) * percent / 100);
 }

@@ -98,6 +98,42 @@ TEST(ShiftDayValidation, DateAMustBeNewAndDifferFromDateB) {
     EXPECT_EQ(fixedView(std::get<ShiftDayRecord>(result).remark), std::u16string(63, u'注'));
 }
 
+TEST(CalendarValidation, DatesOutsideTheYearsTheFileKeepsAreRefusedAtTheirPicker) {
+    // The file's reader would refuse such a date, and the whole file with it, at the next start.
+    const std::vector<HolidayRecord> holidays;
+    HolidayInput early = input(u"旧历");
+    early.startYear = 1852;
+    early.startMonth = 12;
+    early.startDay = 31;
+    HolidayFailure f = failureOf(checkHoliday(holidays, -1, early));
+    EXPECT_EQ(f.text, u"开始日期无效，年份须在 1853 至 9999 之间");
+    EXPECT_EQ(f.icon, MessageIcon::warning);
+    EXPECT_EQ(f.field, holidayStartDateField);
+    early.startYear = 1853;
+    early.startMonth = 1;
+    early.startDay = 1;
+    EXPECT_TRUE(std::holds_alternative<HolidayRecord>(checkHoliday(holidays, -1, early)));
+    HolidayInput late = input(u"远期");
+    late.endYear = 10000;
+    f = failureOf(checkHoliday(holidays, -1, late));
+    EXPECT_EQ(f.text, u"结束日期无效，年份须在 1853 至 9999 之间");
+    EXPECT_EQ(f.field, holidayEndDateField);
+    // The hours are checked first, as before.
+    late.startHour = u"x";
+    EXPECT_EQ(failureOf(checkHoliday(holidays, -1, late)).field, holidayStartHourField);
+
+    const std::vector<ShiftDayRecord> shifts;
+    auto result = checkShiftDay(shifts, -1, {1800, 5, 11, 2024, 5, 6, u"", false});
+    ASSERT_TRUE(std::holds_alternative<ShiftDayFailure>(result));
+    EXPECT_EQ(std::get<ShiftDayFailure>(result).text, u"a日期无效，年份须在 1853 至 9999 之间");
+    EXPECT_EQ(std::get<ShiftDayFailure>(result).field, shiftDayADateField);
+    result = checkShiftDay(shifts, -1, {2024, 5, 11, 1601, 1, 1, u"", false});
+    ASSERT_TRUE(std::holds_alternative<ShiftDayFailure>(result));
+    EXPECT_EQ(std::get<ShiftDayFailure>(result).text, u"b日期无效，年份须在 1853 至 9999 之间");
+    EXPECT_EQ(std::get<ShiftDayFailure>(result).field, shiftDayBDateField);
+    EXPECT_TRUE(std::holds_alternative<ShiftDayRecord>(checkShiftDay(shifts, -1, {9999, 12, 31, 1853, 1, 1, u"", false})));
+}
+
 TEST(HolidayCapacity, TheFullListRefusesWith128) {
     EXPECT_EQ(holidayCapacityMessage(127), u"");
     EXPECT_EQ(holidayCapacityMessage(128), u"最多 128 个节假日\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 \n\n ");

@@ -38,6 +38,12 @@ void LvtxTest::writePrograms(const std::vector<TestProgram>& programs) {
     ASSERT_TRUE(writeFileBytes(dataFolder_ + L"\\定时播t", *bytes));
 }
 
+void LvtxTest::writeCalendar(const TestCalendar& calendar) {
+    const auto bytes = holidaysFileBytes(calendar);
+    ASSERT_TRUE(bytes.has_value());
+    ASSERT_TRUE(writeFileBytes(holidaysPath(), *bytes));
+}
+
 void LvtxTest::startApp(LvtxApp& app, const std::wstring& arguments, size_t programCount) {
     const std::wstring failure = app.start(programExe(), arguments, startUpTimeoutMs);
     ASSERT_TRUE(failure.empty()) << testing::PrintToString(failure);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/driver/HolidaysFile.h"
 #include "e2e/driver/LogFile.h"
 #include "e2e/driver/LvtxApp.h"
 #include "e2e/driver/ProgramsFile.h"
@@ -21,9 +22,11 @@ protected:
     // A tone of `durationMs` in the test's audio folder; its path.
     std::wstring tone(const std::wstring& name, int durationMs);
     void writePrograms(const std::vector<TestProgram>& programs);
+    void writeCalendar(const TestCalendar& calendar);
     // Starts the program and waits until it lists `programCount` programs.
     void startApp(LvtxApp& app, const std::wstring& arguments, size_t programCount);
     std::wstring logPath() const { return dataFolder_ + L"\\日志t.txt"; }
+    std::wstring holidaysPath() const { return dataFolder_ + L"\\节假日t"; }
 
     std::wstring dataFolder_;
     std::wstring audioFolder_;

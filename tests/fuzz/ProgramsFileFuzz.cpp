@@ -1,26 +1,12 @@
 // Feeds each input to loadPrograms as the content of the programs file, and checks
 // what a load promises: a content error empties the list and shows the content text;
 // a success holds only records that pass every load check.
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
-#include "SingleFileSystem.h"
-#include "data/Md5.h"
+#include "FuzzedFile.h"
 #include "data/ProgramsFile.h"
 
 namespace {
-
-constexpr std::u16string_view dataDir = u"/data";
-constexpr std::u16string_view filePath = u"/data/定时播t";
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
 
 bool anySet(const std::int32_t* values, int count) {
     for (int i = 0; i < count; ++i) {
@@ -48,38 +34,23 @@ void requireSound(const ProgramRecord& program) {
 
 }  // namespace
 
-// A mutated file almost never keeps a matching digest. So an odd first byte takes the
-// rest as a payload and appends its correct digest, letting inputs reach the record checks.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    std::vector<std::uint8_t> content(data + 1, data + size);
-    if ((data[0] & 1) != 0) {
-        const Md5Digest digest = md5Of(content.data(), content.size());
-        content.insert(content.end(), digest.begin(), digest.end());
-    }
-
-    SingleFileSystem fs(std::u16string(filePath), content.data(), content.size());
+    FuzzedFile file(u"/data/定时播t", data, size);
     bool readFailed = false;
     std::vector<ProgramRecord> programs;
-    const ReadResult result =
-        loadPrograms({{fs, u"/", std::u16string(dataDir)}, std::u16string(filePath), nullptr, &readFailed}, programs);
+    const ReadResult result = loadPrograms(file.context(&readFailed), programs);
 
-    require(!readFailed, "memory reads never fail, so the read-failed flag stays clear");
     if (!result.ok()) {
-        require(result.failure == ReadFailure::content, "only content errors");
+        file.requireContentError(result, referenceTexts().read, readFailed);
         require(programs.empty(), "a failed load leaves the list empty");
-        require(result.message == readFailureText(fs, referenceTexts().read, ReadFailure::content, errorSuccess, filePath),
-                "the content-error text");
         return 0;
     }
-
-    std::int32_t count = 0;
-    require(content.size() >= sizeof count, "a sound file holds its count");
-    std::memcpy(&count, content.data(), sizeof count);
+    require(!readFailed, "a sound load leaves the read-failed flag clear");
+    const auto count = file.storedAt<std::int32_t>(0);
     require(count >= 0 && count <= maxPrograms && programs.size() == static_cast<std::size_t>(count),
             "the list holds count records");
-    require(content.size() >= sizeof count + programs.size() * sizeof(ProgramRecord) + sizeof(Md5Digest),
-            "every record and the digest were present");
+    file.requirePayloadSize(sizeof count + programs.size() * sizeof(ProgramRecord));
     for (const ProgramRecord& program : programs) requireSound(program);
     return 0;
 }

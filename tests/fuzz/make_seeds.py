@@ -1,4 +1,5 @@
-"""Writes the seed corpus of ProgramsFileFuzz: sound programs files of 0, 1 and 2 programs.
+"""Writes the seed corpus of every fuzz target, one folder each under ROOT: programs,
+holidays, settings and instant, each holding a few sound files of that kind.
 
 The fuzzer's first input byte chooses the form: even = the whole file as it is,
 odd = the payload alone, the fuzzer appending its digest. Each file is seeded in both forms."""
@@ -6,23 +7,56 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lvtxctl"))
-from program_file import program, programs_file, programs_payload  # noqa: E402
+from holiday_file import holiday, holidays_file, shift_day  # noqa: E402
+from instant_file import instant_file, item, options  # noqa: E402
+from program_file import program, programs_file  # noqa: E402
+from settings_file import settings, settings_file  # noqa: E402
+
+DIGEST_SIZE = 16
 
 
-def main(corpus):
-    os.makedirs(corpus, exist_ok=True)
-    lists = {
-        "empty": [],
-        "one": [program()],
-        "two": [program(name="上课铃", startTimes=[(8, 0, 0), (14, 0, 0)]),
-                program(name="眼保健操", isFile=0, path="D:\\广播", sequential=1, countMode=0, seconds=300,
-                        byWeekday=0, weekdays=[0] * 7, monthDays=[1] * 31, delayable=1)],
+def kinds():
+    """Each folder's files, by label."""
+    return {
+        "programs": {
+            "empty": programs_file([]),
+            "one": programs_file([program()]),
+            "two": programs_file([program(name="上课铃", startTimes=[(8, 0, 0), (14, 0, 0)]),
+                                  program(name="眼保健操", isFile=0, path="D:\\广播", sequential=1, countMode=0,
+                                          seconds=300, byWeekday=0, weekdays=[0] * 7, monthDays=[1] * 31,
+                                          delayable=1)]),
+        },
+        "holidays": {
+            "empty": holidays_file([], []),
+            "holiday": holidays_file([holiday()], []),
+            "both": holidays_file([holiday(), holiday("劳动节", (2024, 5, 1, 0, 2024, 5, 5, 24), disabled=1)],
+                                  [shift_day(), shift_day((2024, 9, 29), (2024, 10, 7), remark="")]),
+        },
+        "settings": {
+            "defaults": settings_file(settings()),
+            "rules": settings_file(settings(dailyShutdownOn=1, dailyShutdownTime=(22, 30, 0), restartOn=1,
+                                            restartDays=[1, 0, 1, 0, 1, 0, 0], duckPercent=25,
+                                            outputDevice="扬声器 (Realtek High Definition Audio)")),
+        },
+        "instant": {
+            "empty": instant_file([]),
+            "one": instant_file([item()]),
+            "three": instant_file([item("D:\\歌\\a.flac", -1, isCurrent=1), item("E:/歌/无扩展名", 360000000),
+                                   item("C:\\点.\\b.mp3", 0, playedInCycle=1)],
+                                  options(volume=25, mode=2, countMode=0, songCount=0, seconds=0)),
+        },
     }
-    for label, programs in lists.items():
-        with open(os.path.join(corpus, label + "-file"), "wb") as f:
-            f.write(b"\0" + programs_file(programs))
-        with open(os.path.join(corpus, label + "-payload"), "wb") as f:
-            f.write(b"\1" + programs_payload(programs))
+
+
+def main(root):
+    for kind, files in kinds().items():
+        folder = os.path.join(root, kind)
+        os.makedirs(folder, exist_ok=True)
+        for label, content in files.items():
+            with open(os.path.join(folder, label + "-file"), "wb") as f:
+                f.write(b"\0" + content)
+            with open(os.path.join(folder, label + "-payload"), "wb") as f:
+                f.write(b"\1" + content[:-DIGEST_SIZE])
 
 
 if __name__ == "__main__":

@@ -282,8 +282,7 @@ TEST(InstantRun, AnItemThatCannotStartEndsTheRunWithItsMessage) {
         EXPECT_FALSE(bench.instantActive);
         ASSERT_EQ(bench.prompt.messages.size(), 1u);
         EXPECT_TRUE(bench.prompt.messages[0].text.starts_with(failure.opening)) << toUtf8(bench.prompt.messages[0].text);
-        EXPECT_EQ(bench.helps.empty(), !failure.help.has_value());
-        if (failure.help) EXPECT_EQ(bench.helps[0], *failure.help);
+        EXPECT_EQ(bench.helps, failure.help ? std::vector<InstantHelp>{*failure.help} : std::vector<InstantHelp>{});
     }
     EXPECT_EQ(bench.script.alive, 0);
 

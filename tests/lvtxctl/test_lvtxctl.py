@@ -177,14 +177,6 @@ class FileChoice(LvtxctlCase):
         # A bare name lies in the working folder; only its companion is there.
         self.assertEqual(self.run_tool("check", FILE_NAME, cwd=self.folder.name), (0, "ok: 1 program\n", ""))
 
-    def test_kinds_not_supported_yet(self):
-        for args in (["--kind", "instant", self.path], [os.path.join(self.folder.name, "立即播t")],
-                     [os.path.join(self.folder.name, "立即播tTmp")]):
-            with self.subTest(args=args):
-                code, out, err = self.run_tool("show", *args)
-                self.assertEqual((code, out), (1, ""))
-                self.assertIn("not supported yet", err)
-
     def test_read_failure_is_input_output(self):
         os.symlink("/proc/self/mem", self.path)  # exists, but every read fails
         for command in ("check", "show"):

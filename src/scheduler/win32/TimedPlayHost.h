@@ -1,13 +1,12 @@
 #pragma once
-// Timed play on Windows: a message-only window whose 50 ms timer drives the controller and to
+// Timed play on Windows: its engine window, whose 50 ms timer drives the controller and to
 // which the players post their graph events, with the DirectShow players and the clock.
 // Lives on the user-interface thread from before the main window until the process ends.
-#include <windows.h>
-
 #include <memory>
 #include <string_view>
 
 #include "scheduler/TimedPlayController.h"
+#include "scheduler/win32/EngineWindow.h"
 
 class TimedPlayHost {
 public:
@@ -20,12 +19,9 @@ public:
     TimedPlayController& controller() { return *controller_; }
 
 private:
-    class WindowTimer;
-    explicit TimedPlayHost(HWND window);
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    explicit TimedPlayHost(std::unique_ptr<EngineWindow> window) : window_(std::move(window)) {}
 
-    HWND window_;
-    std::unique_ptr<WindowTimer> timer_;
+    std::unique_ptr<EngineWindow> window_;
     std::unique_ptr<AudioPlayerFactory> players_;
     std::unique_ptr<TimedPlayController> controller_;
 };

@@ -1,22 +1,25 @@
 #pragma once
 // What the shell builds before the main window and owns until the message loop ends: timed
-// play, and the start-up messages held back until the bells run.
+// play, immediate play, and the start-up messages held back until the bells run.
 #include <memory>
 
 #include "data/DeferredPrompt.h"
+#include "instant/win32/InstantHost.h"
 #include "scheduler/win32/TimedPlayHost.h"
 
 struct AppEngines {
     std::unique_ptr<TimedPlayHost> timedPlayHost;
+    std::unique_ptr<InstantHost> instantHost;
     DeferredPrompt startUpMessages;
 
-    // Null only before start-up made it or after the loop ended.
+    // Null only before start-up made them or after the loop ended.
     TimedPlayController* timedPlay() { return timedPlayHost ? &timedPlayHost->controller() : nullptr; }
+    InstantController* instant() { return instantHost ? &instantHost->controller() : nullptr; }
 };
 
 AppEngines& appEngines();
 
-// Builds timed play on AppState; false when Windows refuses its window.
+// Builds timed play and immediate play on AppState; false when Windows refuses a window.
 bool startEngines();
-// Ends timed play: its players stop. Called once the message loop has ended.
+// Ends both: their players stop. Called once the message loop has ended.
 void stopEngines();

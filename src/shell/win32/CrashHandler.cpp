@@ -18,8 +18,7 @@ namespace {
 DWORD uiThread = 0;
 bool crashing = false;
 
-// The window timers of the pages and dialogs (immediate play, settings, device dialog) and of the
-// HTML view. The crash message's own loop would keep dispatching them.
+// The window timers of the pages and dialogs (settings, device dialog, import) and of the HTML view. The crash message's own loop would keep dispatching them.
 constexpr UINT_PTR programTimers[] = {1, 1000, 1010};
 
 BOOL CALLBACK killTimers(HWND window, LPARAM) {
@@ -36,6 +35,7 @@ LONG WINAPI crashFilter(EXCEPTION_POINTERS* exception) {
     _controlfp_s(&control, _MCW_EM, _MCW_EM);
     EnumThreadWindows(uiThread, killTimers, 0);
     if (TimedPlayController* timedPlay = appEngines().timedPlay()) timedPlay->stopTimer();
+    if (InstantController* instant = appEngines().instant()) instant->stopTimer();
     // Nothing may start while the program winds down; the files keep their real state.
     for (ProgramRecord& program : appState().programs) program.disabled = 1;
 

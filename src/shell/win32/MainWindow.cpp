@@ -1,5 +1,6 @@
 #include "shell/win32/MainWindow.h"
 
+#include "instant/win32/InstantPage.h"
 #include "shell/AppState.h"
 #include "shell/ShellLayout.h"
 #include "shell/win32/AppEngines.h"
@@ -113,7 +114,7 @@ bool createChildren(ShellWindows& windows) {
     windows.statusBar = createStatusBar(main, windows.navBar);
     AppEngines& engines = appEngines();
     windows.pages[timedPlayPage] = createTimedPlayPage(main, *engines.timedPlay(), engines.startUpMessages);
-    windows.pages[instantPage] = createInstantPage(main);
+    windows.pages[instantPage] = createInstantPage(main, *engines.instant(), engines.startUpMessages);
     windows.pages[holidayPage] = createHolidayPage(main, engines.startUpMessages);
     windows.pages[settingsPage] = createSettingsPage(main, engines.startUpMessages);
     windows.pages[helpPage] = createHelpPage(main);

@@ -14,17 +14,25 @@ void shutdownApp(bool skipLog) {
     static bool done = false;
     if (done) return;
     done = true;
-    TimedPlayController* timedPlay = appEngines().timedPlay();
+    AppEngines& engines = appEngines();
+    TimedPlayController* timedPlay = engines.timedPlay();
+    InstantController* instant = engines.instant();
     if (timedPlay != nullptr) {
         if (!skipLog) timedPlay->logEvent(localNow(), u"软件关闭");
-        // About 0.3 s from 0.98 to silence; at 0 every player is stopped.
-        timedPlay->fade(0.98);
+        // About 0.3 s from 0.98 to silence, timed play and immediate play together; at 0 every
+        // player is stopped and the run ends.
+        const auto fadeBoth = [&](double x) {
+            timedPlay->fade(x);
+            if (instant != nullptr) instant->fade(x);
+        };
+        fadeBoth(0.98);
         for (int n = 48; n >= 0; --n) {
             preciseSleep(6);
-            timedPlay->fade(n / 50.0);
+            fadeBoth(n / 50.0);
         }
         // Nothing may start between the window's end and the loop's.
         timedPlay->stopTimer();
+        if (instant != nullptr) instant->stopTimer();
     }
     const HWND main = shellWindows().mainWindow;
     if (main != nullptr && !IsWindowVisible(main)) removeTrayIcon();

@@ -98,6 +98,7 @@ bool createMainWindow(const StartFlags& flags) {
     sendLoadCommand(instantPage, IDC_LOAD_INSTANT);
     // Every file is read and the bells run before the first message of a failed read waits for OK.
     timedPlay.startTimer();
+    engines.instant()->startTimer();
     static Win32Prompt mainPrompt(main);
     engines.startUpMessages.release(mainPrompt);
     return true;

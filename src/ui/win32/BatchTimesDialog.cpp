@@ -31,33 +31,17 @@ void confirm(HWND dialog, std::vector<TimeOfDay>& generated) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK batchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: {
-            keepDialogState(dialog, lParam);
-            const DateTime now = localNow();
-            for (const int id : {IDC_BATCH_FROM, IDC_BATCH_TO}) {
-                setPickerFormat(dialog, id, timeFormat);
-                setPickerValue(dialog, id, now);
-            }
-            return TRUE;
-        }
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                confirm(dialog, dialogState<std::vector<TimeOfDay>>(dialog));
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            return FALSE;
+void initialise(HWND dialog, const std::vector<TimeOfDay>&) {
+    const DateTime now = localNow();
+    for (const int id : {IDC_BATCH_FROM, IDC_BATCH_TO}) {
+        setPickerFormat(dialog, id, timeFormat);
+        setPickerValue(dialog, id, now);
     }
-    return FALSE;
 }
 
 }  // namespace
 
 int generateStartTimes(HWND owner, std::vector<TimeOfDay>& generated) {
-    return runDialog(owner, IDD_BATCH_START_TIMES, batchProc, &generated) == IDOK ? IDOK : IDCANCEL;
+    const DLGPROC procedure = confirmingDialogProc<std::vector<TimeOfDay>, initialise, confirm>;
+    return runDialog(owner, IDD_BATCH_START_TIMES, procedure, &generated) == IDOK ? IDOK : IDCANCEL;
 }

@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "data/Text.h"
-#include "data/win32/LocalNow.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/DateRangeDialogIds.h"
 #include "ui/win32/WhenDialogs.h"
@@ -13,18 +12,11 @@ namespace {
 
 constexpr wchar_t dateFormat[] = L"yyyy-MM-dd";
 
-void setPickerDate(HWND dialog, int id, int year, int month, int day) {
-    DateTime date = localNow();
-    date.year = static_cast<std::uint16_t>(year);
-    date.month = static_cast<std::uint16_t>(month);
-    date.day = static_cast<std::uint16_t>(day);
-    date.dayOfWeek = 0;  // the picker works it out
-    setPickerValue(dialog, id, date);
-}
-
 void initialise(HWND dialog, const DateHourRange& range) {
-    setPickerFormat(dialog, IDC_RANGE_FROM, dateFormat);
-    setPickerFormat(dialog, IDC_RANGE_TO, dateFormat);
+    for (const int picker : {IDC_RANGE_FROM, IDC_RANGE_TO}) {
+        setPickerFormat(dialog, picker, dateFormat);
+        limitPickerToValidDates(dialog, picker);
+    }
     setPickerDate(dialog, IDC_RANGE_FROM, range.startYear, range.startMonth, range.startDay);
     setPickerDate(dialog, IDC_RANGE_TO, range.endYear, range.endMonth, range.endDay);
     setControlText(dialog, IDC_RANGE_FROM_HOUR, formatNumber(range.startHour));
@@ -46,28 +38,8 @@ void confirm(HWND dialog, DateHourRange& range) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK dateRangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            keepDialogState(dialog, lParam);
-            initialise(dialog, *reinterpret_cast<const DateHourRange*>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                confirm(dialog, dialogState<DateHourRange>(dialog));
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            return FALSE;
-    }
-    return FALSE;
-}
-
 }  // namespace
 
 int editDateRange(HWND owner, DateHourRange& range) {
-    return editInDialog(owner, IDD_DATE_RANGE, dateRangeProc, range);
+    return editInDialog(owner, IDD_DATE_RANGE, confirmingDialogProc<DateHourRange, initialise, confirm>, range);
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "data/HolidayRecord.h"
 #include "data/win32/Win32Prompt.h"
 #include "data/win32/WideText.h"
 
@@ -84,6 +85,28 @@ void setPickerValue(HWND dialog, int id, const DateTime& value) {
 
 void setPickerFormat(HWND dialog, int id, const wchar_t* format) {
     SendDlgItemMessageW(dialog, id, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+}
+
+void setPickerDate(HWND dialog, int id, int year, int month, int day) {
+    const int weekday = weekdayOf(year, month, day);
+    setPickerValue(dialog, id,
+                   DateTime{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+                            static_cast<std::uint16_t>(weekday < 0 ? 0 : weekday), static_cast<std::uint16_t>(day), 0,
+                            0, 0, 0});
+}
+
+void limitPickerToValidDates(HWND dialog, int id) {
+    SYSTEMTIME range[2]{};
+    range[0].wYear = minValidYear;
+    range[0].wMonth = 1;
+    range[0].wDay = 1;
+    range[1].wYear = maxValidYear;
+    range[1].wMonth = 12;
+    range[1].wDay = 31;
+    range[1].wHour = 23;
+    range[1].wMinute = 59;
+    range[1].wSecond = 59;
+    SendDlgItemMessageW(dialog, id, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
 }
 
 void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon) {

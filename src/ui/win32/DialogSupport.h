@@ -28,6 +28,28 @@ int editInDialog(HWND owner, int templateId, DLGPROC procedure, T& value) {
 }
 // Keeps WM_INITDIALOG's lParam for dialogState.
 void keepDialogState(HWND dialog, LPARAM state);
+// The procedure of a dialog that `initialise` fills from its state and OK confirms: `confirm`
+// checks the input and ends the dialog when it holds. Cancel ends it with nothing changed.
+template <typename State, auto initialise, auto confirm>
+INT_PTR CALLBACK confirmingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            keepDialogState(dialog, lParam);
+            initialise(dialog, *reinterpret_cast<State*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                confirm(dialog, dialogState<State>(dialog));
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, IDCANCEL);
+                return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
 
 std::u16string controlText(HWND dialog, int id);
 void setControlText(HWND dialog, int id, std::u16string_view text);
@@ -41,6 +63,10 @@ void focusAndSelect(HWND dialog, int id);
 DateTime pickerValue(HWND dialog, int id);
 void setPickerValue(HWND dialog, int id, const DateTime& value);
 void setPickerFormat(HWND dialog, int id, const wchar_t* format);
+// A date picker's date, with its weekday; the time of day is midnight.
+void setPickerDate(HWND dialog, int id, int year, int month, int day);
+// Keeps a date picker within the years the data files accept (1853 to 9999).
+void limitPickerToValidDates(HWND dialog, int id);
 
 // Message boxes with the main window's title as caption.
 void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon);

@@ -33,6 +33,22 @@ void setUpListView(HWND list, std::span<const ListColumn> columns, double uiScal
     }
 }
 
+void setUpListViewByShares(HWND list, std::span<const ListColumn> columns) {
+    RECT client{};
+    GetClientRect(list, &client);
+    std::vector<ListColumn> sized(columns.begin(), columns.end());
+    for (ListColumn& column : sized) column.width = columnShare(column.width, client.right);
+    setUpListView(list, sized, 1.0);
+}
+
+void fitColumnShares(HWND list, std::span<const ListColumn> columns) {
+    RECT client{};
+    GetClientRect(list, &client);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        ListView_SetColumnWidth(list, static_cast<int>(i), columnShare(columns[i].width, client.right));
+    }
+}
+
 int listRowCount(HWND list) {
     return ListView_GetItemCount(list);
 }

@@ -12,6 +12,11 @@
 // Full-row selection and the columns, their widths multiplied by `uiScale`.
 void setUpListView(HWND list, std::span<const ListColumn> columns, double uiScale);
 
+// Full-row selection and the columns, each `width` percent of the list's client width.
+void setUpListViewByShares(HWND list, std::span<const ListColumn> columns);
+// The same shares again, after the list changed its width.
+void fitColumnShares(HWND list, std::span<const ListColumn> columns);
+
 int listRowCount(HWND list);
 // Appends a row whose first cell is `text`; returns its index, or -1.
 int appendListRow(HWND list, std::u16string_view text);

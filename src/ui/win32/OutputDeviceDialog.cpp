@@ -73,7 +73,7 @@ std::u16string selectedDevice(HWND dialog) {
     return fromWide(name);
 }
 
-void confirm(HWND dialog) {
+void confirm(HWND dialog, DeviceDialogState&) {
     const std::u16string choice =
         isChecked(dialog, IDC_DEFAULT_DEVICE) ? std::u16string(defaultDeviceName) : selectedDevice(dialog);
     if (choice.empty()) {
@@ -90,31 +90,15 @@ void confirm(HWND dialog) {
 }
 
 INT_PTR CALLBACK outputDeviceProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            keepDialogState(dialog, lParam);
-            initialise(dialog, *reinterpret_cast<DeviceDialogState*>(lParam));
-            return TRUE;
-        case WM_TIMER:
-            if (wParam != noticeTimer) return FALSE;
-            showNotices(dialog, dialogState<DeviceDialogState>(dialog));
-            return TRUE;
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDC_DEFAULT_DEVICE:
-                case IDC_LISTED_DEVICE:
-                    enableList(dialog);
-                    return TRUE;
-                case IDOK:
-                    confirm(dialog);
-                    return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
-            }
-            return FALSE;
+    if (message == WM_TIMER && wParam == noticeTimer) {
+        showNotices(dialog, dialogState<DeviceDialogState>(dialog));
+        return TRUE;
     }
-    return FALSE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDC_DEFAULT_DEVICE || LOWORD(wParam) == IDC_LISTED_DEVICE)) {
+        enableList(dialog);
+        return TRUE;
+    }
+    return confirmingDialogProc<DeviceDialogState, initialise, confirm>(dialog, message, wParam, lParam);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "ui/win32/PageSupport.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <string>
 
 #include "shell/AppState.h"
+#include "winutil/GdiObjects.h"
 
 HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM param) {
     // The links and lists of the templates need their classes before the dialog is made.
@@ -24,6 +26,26 @@ HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM
 INT_PTR whitePageBackground(WPARAM deviceContext) {
     SetBkMode(reinterpret_cast<HDC>(deviceContext), TRANSPARENT);
     return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+}
+
+POINT contextMenuPoint(HWND control, LPARAM lParam) {
+    POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (screen.x == -1 && screen.y == -1) {
+        screen = POINT{0, 0};
+        ClientToScreen(control, &screen);
+    }
+    return screen;
+}
+
+void paintPageTopLine(HWND page) {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(page, &ps);
+    RECT line{};
+    GetClientRect(page, &line);
+    line.bottom = static_cast<LONG>(3 * appState().uiScale);
+    const UniqueBrush brush(CreateSolidBrush(RGB(230, 230, 230)));
+    FillRect(dc, &line, brush.get());
+    EndPaint(page, &ps);
 }
 
 Win32FileSystem& pageFileSystem() {

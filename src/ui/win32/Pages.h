@@ -9,7 +9,6 @@
 class TimedPlayController;
 
 HWND createTimedPlayPage(HWND mainWindow, TimedPlayController& timedPlay, Prompt& loadPrompt);
-HWND createInstantPage(HWND mainWindow);
 HWND createHolidayPage(HWND mainWindow, Prompt& loadPrompt);
 HWND createSettingsPage(HWND mainWindow, Prompt& loadPrompt);
 // The bar along the bottom; its refresh redraws `navBar`.

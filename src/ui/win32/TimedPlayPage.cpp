@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -96,11 +95,6 @@ public:
     }
 
     void showContextMenu(HWND list, POINT screen) {
-        if (screen.x == -1 && screen.y == -1) {
-            // From the keyboard: at the list's corner.
-            screen = POINT{0, 0};
-            ClientToScreen(list, &screen);
-        }
         showListMenu(window_, GetDlgCtrlID(list), screen);
     }
 
@@ -207,20 +201,8 @@ INT_PTR notify(TimedPlayPage& page, const NMHDR& header) {
 }
 
 INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* page = reinterpret_cast<TimedPlayPage*>(GetWindowLongPtrW(window, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            page = new TimedPlayPage(window, *reinterpret_cast<const PageArguments*>(lParam));
-            keepDialogState(window, reinterpret_cast<LPARAM>(page));
-            page->setUp();
-            return TRUE;
-        case WM_DESTROY:
-            if (page) page->tearDown();
-            keepDialogState(window, 0);
-            delete page;
-            return TRUE;
-    }
-    if (!page) return FALSE;
+    auto* page = pageObject<TimedPlayPage, PageArguments>(window, message, lParam);
+    if (!page) return message == WM_INITDIALOG || message == WM_DESTROY ? TRUE : FALSE;
     switch (message) {
         case WM_SIZE:
             page->layout();
@@ -232,7 +214,7 @@ INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_CONTEXTMENU: {
             const auto control = reinterpret_cast<HWND>(wParam);
             if (!hasContextMenu(window, control)) return FALSE;
-            page->showContextMenu(control, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            page->showContextMenu(control, contextMenuPoint(control, lParam));
             return TRUE;
         }
         case WM_NOTIFY:

@@ -77,6 +77,35 @@ bool setPickerTime(HWND picker, const SYSTEMTIME& time) {
            sendBounded(picker, DTM_SETSYSTEMTIME, GDT_VALID, memory.address()).value_or(0) != 0;
 }
 
+std::optional<SYSTEMTIME> pickerTime(HWND picker) {
+    const RemoteMemory memory(picker, sizeof(SYSTEMTIME));
+    SYSTEMTIME time{};
+    if (sendBounded(picker, DTM_GETSYSTEMTIME, 0, memory.address()) != GDT_VALID ||
+        !memory.read(&time, sizeof time)) {
+        return std::nullopt;
+    }
+    return time;
+}
+
+std::optional<PickerRange> pickerRange(HWND picker) {
+    const RemoteMemory memory(picker, 2 * sizeof(SYSTEMTIME));
+    PickerRange range;
+    SYSTEMTIME ends[2]{};
+    const auto limits = sendBounded(picker, DTM_GETRANGE, 0, memory.address());
+    if (!limits || !memory.read(ends, sizeof ends)) return std::nullopt;
+    range.limits = static_cast<DWORD>(*limits);
+    range.min = ends[0];
+    range.max = ends[1];
+    return range;
+}
+
+bool setPickerRange(HWND picker, const PickerRange& range) {
+    const RemoteMemory memory(picker, 2 * sizeof(SYSTEMTIME));
+    const SYSTEMTIME ends[2]{range.min, range.max};
+    return memory.write(ends, sizeof ends) &&
+           sendBounded(picker, DTM_SETRANGE, range.limits, memory.address()).value_or(0) != 0;
+}
+
 std::optional<std::vector<std::wstring>> listBoxItems(HWND listBox) {
     return itemTexts(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }

@@ -21,6 +21,17 @@ bool pressKey(HWND window, UINT virtualKey);
 
 // Sets a date-time picker to `time`.
 bool setPickerTime(HWND picker, const SYSTEMTIME& time);
+// The time a date-time picker shows.
+std::optional<SYSTEMTIME> pickerTime(HWND picker);
+// A date-time picker's limits as DTM_GETRANGE reports them: its GDTR_ flags and both ends.
+struct PickerRange {
+    DWORD limits = 0;
+    SYSTEMTIME min{};
+    SYSTEMTIME max{};
+};
+std::optional<PickerRange> pickerRange(HWND picker);
+// Sets both limits of a date-time picker; GDTR_ flags in `limits` say which hold.
+bool setPickerRange(HWND picker, const PickerRange& range);
 
 // The items of a list box, in order.
 std::optional<std::vector<std::wstring>> listBoxItems(HWND listBox);

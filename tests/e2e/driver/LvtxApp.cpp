@@ -6,12 +6,10 @@
 
 namespace {
 
-// The page that holds the three timed-play lists.
-HWND findTimedPlayPage(HWND main) {
+// The page (a child dialog of the main window) that holds control `id`.
+HWND findPageHolding(HWND main, int id) {
     for (HWND page = GetWindow(main, GW_CHILD); page != nullptr; page = GetWindow(page, GW_HWNDNEXT)) {
-        if (GetDlgItem(page, programListId) && GetDlgItem(page, nowPlayingListId) && GetDlgItem(page, logListId)) {
-            return page;
-        }
+        if (GetDlgItem(page, id)) return page;
     }
     return nullptr;
 }
@@ -25,7 +23,7 @@ std::wstring LvtxApp::start(const std::wstring& exe, const std::wstring& argumen
     const bool found = waitUntil(
         [&] {
             main_ = findTopLevelWindow(process_.id(), mainTitlePrefix);
-            timedPlayPage_ = main_ ? findTimedPlayPage(main_) : nullptr;
+            timedPlayPage_ = main_ ? findPageHolding(main_, programListId) : nullptr;
             return timedPlayPage_ != nullptr || !process_.running();
         },
         timeoutMs);
@@ -45,6 +43,10 @@ bool LvtxApp::waitForPrograms(size_t count, DWORD timeoutMs) {
 
 HWND LvtxApp::control(int id) const {
     return timedPlayPage_ ? GetDlgItem(timedPlayPage_, id) : nullptr;
+}
+
+HWND LvtxApp::pageHolding(int id) const {
+    return main_ ? findPageHolding(main_, id) : nullptr;
 }
 
 std::optional<ListRows> LvtxApp::rows(int listId) const {

@@ -21,6 +21,8 @@ public:
     HWND mainWindow() const { return main_; }
     // A control of the timed-play page.
     HWND control(int id) const;
+    // The page (a child dialog of the main window) that holds control `id`; null when none does.
+    HWND pageHolding(int id) const;
     std::optional<ListRows> rows(int listId) const;
 
     // Sends WM_CLOSE and waits for the close dialog; returns it, or null.

@@ -17,3 +17,25 @@ inline constexpr int closeExitId = 1527;
 
 // Main window: mouse events on the notification icon, lParam = the mouse message
 inline constexpr UINT trayCallbackMessage = WM_APP + 0x67;
+
+// Immediate-play page (187) and its run dialog "立即播"
+inline constexpr int instantListId = 1402;
+inline constexpr int instantAddId = 1403;
+inline constexpr int instantDeleteId = 1404;
+inline constexpr int instantUpId = 1405;
+inline constexpr int instantDownId = 1406;
+inline constexpr int instantStartId = 1407;
+inline constexpr int instantStopId = 1408;
+inline constexpr int instantStatusId = 1409;
+inline constexpr int instantPositionId = 1410;
+inline constexpr int instantSeekId = 1411;
+inline constexpr int instantVolumeTextId = 1413;
+inline constexpr int instantModeId = 1414;
+inline constexpr int runSongsRadioId = 1440;
+inline constexpr int runSecondsRadioId = 1441;
+inline constexpr int runSongsEditId = 1442;
+inline constexpr int runSecondsEditId = 1443;
+// Commands of the immediate-play list's context menu
+inline constexpr int instantClearCommand = 1431;
+inline constexpr int instantSortNameDownCommand = 1433;
+inline constexpr int instantOpenFolderCommand = 1437;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "e2e/driver/FileDigest.h"
+#include "e2e/driver/Md5Digest.h"
 #include "e2e/driver/RecordBytes.h"
 
 namespace {

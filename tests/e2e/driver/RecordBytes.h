@@ -1,6 +1,6 @@
 #pragma once
-// Fields of the data files' fixed-size records, little-endian as Windows lays them out:
-// 32-bit integers and NUL-terminated UTF-16 texts of a fixed number of units.
+// Little-endian integers and fixed-width UTF-16 fields of the data files' records, placed in
+// and read from byte strings by offset.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -10,7 +10,7 @@ inline void putInt(std::string& record, size_t offset, std::int32_t value) {
     std::memcpy(record.data() + offset, &value, sizeof value);
 }
 
-// At most `units` - 1 characters, so the text always ends in NUL.
+// At most `units` - 1 characters, the rest of the field stays zero.
 inline void putText(std::string& record, size_t offset, const std::wstring& text, size_t units) {
     std::memcpy(record.data() + offset, text.data(), std::min(text.size(), units - 1) * sizeof(wchar_t));
 }
@@ -21,10 +21,10 @@ inline std::int32_t intAt(const char* record, size_t offset) {
     return value;
 }
 
-// The text before the first NUL, or all `units` when there is none.
+// The field's text up to its first NUL.
 inline std::wstring textAt(const char* record, size_t offset, size_t units) {
     std::wstring text(units, L'\0');
     std::memcpy(text.data(), record + offset, units * sizeof(wchar_t));
-    text.resize(std::min(text.find(L'\0'), units));
+    text.resize(text.find(L'\0') == std::wstring::npos ? units : text.find(L'\0'));
     return text;
 }

@@ -1,6 +1,6 @@
 #include "e2e/driver/SettingsFile.h"
 
-#include "e2e/driver/FileDigest.h"
+#include "e2e/driver/Md5Digest.h"
 #include "e2e/driver/RecordBytes.h"
 
 namespace {

@@ -1,25 +1,13 @@
 #include "e2e/driver/StoredPrograms.h"
 
 #include <cstdint>
-#include <cstring>
+
+#include "e2e/driver/RecordBytes.h"
 
 namespace {
 
 constexpr size_t recordSize = 7032;
 constexpr size_t digestSize = 16;
-
-std::int32_t intAt(const char* record, size_t offset) {
-    std::int32_t value = 0;
-    std::memcpy(&value, record + offset, sizeof value);
-    return value;
-}
-
-std::wstring textAt(const char* record, size_t offset, size_t units) {
-    std::wstring text(units, L'\0');
-    std::memcpy(text.data(), record + offset, units * sizeof(wchar_t));
-    text.resize(text.find(L'\0') == std::wstring::npos ? units : text.find(L'\0'));
-    return text;
-}
 
 StoredProgram unpack(const char* record) {
     StoredProgram program;

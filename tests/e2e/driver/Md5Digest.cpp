@@ -1,4 +1,4 @@
-#include "e2e/driver/FileDigest.h"
+#include "e2e/driver/Md5Digest.h"
 
 #include <windows.h>
 

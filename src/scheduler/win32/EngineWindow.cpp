@@ -1,0 +1,60 @@
+#include "scheduler/win32/EngineWindow.h"
+
+#include "audio/win32/DirectShowIds.h"
+
+namespace {
+
+// A window timer, not a timer callback: a fault inside WM_TIMER reaches the crash handler,
+// while Windows swallows one inside a TIMERPROC.
+constexpr UINT_PTR stepTimerId = 1000;
+
+bool registerEngineClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(instance, className, &windowClass)) return true;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = className;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+}  // namespace
+
+std::unique_ptr<EngineWindow> EngineWindow::create(const wchar_t* className) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!registerEngineClass(instance, className, windowProc)) return nullptr;
+    const HWND window = CreateWindowExW(0, className, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    if (window == nullptr) return nullptr;
+    std::unique_ptr<EngineWindow> engine(new EngineWindow(window));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(engine.get()));
+    return engine;
+}
+
+EngineWindow::~EngineWindow() {
+    stop();
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+void EngineWindow::start(unsigned periodMs) {
+    SetTimer(window_, stepTimerId, periodMs, nullptr);
+}
+
+void EngineWindow::stop() {
+    KillTimer(window_, stepTimerId);
+}
+
+LRESULT CALLBACK EngineWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* engine = reinterpret_cast<EngineWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (engine != nullptr) {
+        if (message == WM_TIMER && wParam == stepTimerId) {
+            if (engine->events_.tick) engine->events_.tick();
+            return 0;
+        }
+        if (message == WM_AUDIO_EVENT) {
+            if (engine->events_.audioEvent) engine->events_.audioEvent(reinterpret_cast<const AudioPlayer*>(lParam));
+            return 0;
+        }
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
