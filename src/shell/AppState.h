@@ -12,7 +12,9 @@
 #include "instant/InstantController.h"
 #include "instant/InstantItem.h"
 #include "scheduler/TimedPlayController.h"
+#include "system/Autostart.h"
 #include "system/SettingsRecord.h"
+#include "system/ShutdownRules.h"
 
 struct AppPaths {
     std::u16string exePath;
@@ -57,6 +59,8 @@ struct AppState {
     std::vector<HolidayRecord> holidays;
     std::vector<ShiftDayRecord> shiftDays;
     SettingsRecord settings = defaultSettings();
+    AutostartOptions autostart;  // read from the Run value at start-up, never from a file
+    PowerRuleStamps powerRuleStamps = neverFiredStamps();
     TimedPlay timedPlay;
     std::vector<InstantItem> instantItems;
     InstantOptions instantOptions;
