@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "data/Text.h"
+#include "support/Utf16Bytes.h"
 
 namespace {
 
@@ -32,9 +33,7 @@ public:
 
     ErrorCode setText(std::u16string_view name, std::u16string_view text) override {
         if (const ErrorCode code = registry_.takeFailure(MemoryRegistry::Op::setText)) return code;
-        std::vector<std::uint8_t> data = utf16Bytes(text);
-        data.insert(data.end(), {0, 0});
-        registry_.keys[subKey_][std::u16string(name)] = {MemoryRegistry::typeText, std::move(data)};
+        registry_.keys[subKey_][std::u16string(name)] = {MemoryRegistry::typeText, utf16leWithNul(text)};
         return errorSuccess;
     }
 
@@ -93,13 +92,4 @@ void MemoryRegistry::repairAccess(std::u16string_view objectName) {
 
 std::u16string MemoryRegistry::systemMessage(ErrorCode code) {
     return u"\r\nregistry text " + formatNumber(code) + u"\r\n";
-}
-
-std::vector<std::uint8_t> utf16Bytes(std::u16string_view text) {
-    std::vector<std::uint8_t> bytes;
-    for (const char16_t unit : text) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
 }

@@ -44,6 +44,3 @@ public:
 private:
     std::map<Op, std::pair<ErrorCode, int>> injected_;
 };
-
-// The UTF-16LE bytes of `text`, without a terminating NUL.
-std::vector<std::uint8_t> utf16Bytes(std::u16string_view text);

@@ -7,6 +7,7 @@
 
 #include "support/MemoryRegistry.h"
 #include "support/RecordingPrompt.h"
+#include "support/Utf16Bytes.h"
 #include "system/AutostartStore.h"
 
 namespace {
@@ -37,12 +38,6 @@ void expectOptions(const AutostartOptions& options, int autostart, int hidden, i
     EXPECT_EQ(options.autostartLock, lock);
 }
 
-std::vector<std::uint8_t> withNul(std::u16string_view text) {
-    std::vector<std::uint8_t> bytes = utf16Bytes(text);
-    bytes.insert(bytes.end(), {0, 0});
-    return bytes;
-}
-
 TEST(AutostartStore, EachSaveWritesTheCommandLineThatTheNextLoadReadsBack) {
     Store store;
     struct Case {
@@ -60,7 +55,7 @@ TEST(AutostartStore, EachSaveWritesTheCommandLineThatTheNextLoadReadsBack) {
         ASSERT_TRUE(store.save(c.options));
         ASSERT_NE(store.value(), nullptr);
         EXPECT_EQ(store.value()->type, MemoryRegistry::typeText);
-        EXPECT_EQ(store.value()->data, withNul(c.data));
+        EXPECT_EQ(store.value()->data, utf16leWithNul(c.data));
 
         store.options = {};
         EXPECT_TRUE(store.load());
@@ -83,7 +78,7 @@ TEST(AutostartStore, EachSaveWritesTheCommandLineThatTheNextLoadReadsBack) {
 
 TEST(AutostartStore, AnotherCopysValueReadsAsOffAndOffDeletesIt) {
     Store store;
-    const std::vector<std::uint8_t> other = withNul(u"\"D:\\旧版\\x.exe\" 3");
+    const std::vector<std::uint8_t> other = utf16leWithNul(u"\"D:\\旧版\\x.exe\" 3");
     store.putValue(other);
     store.options = {1, 1, 1};
     EXPECT_TRUE(store.load());
@@ -105,7 +100,7 @@ TEST(AutostartStore, AMissingKeyOrValueOrEmptyDataLeavesTheOptionsWithoutAMessag
     EXPECT_EQ(noKey.registry.repaired, std::vector<std::u16string>{std::u16string(autostartRunKeyObject)});
 
     Store noValue;
-    noValue.registry.keys[runKey][u"Other"] = {MemoryRegistry::typeText, withNul(u"\"E:\\A B\\x.exe\" 3")};
+    noValue.registry.keys[runKey][u"Other"] = {MemoryRegistry::typeText, utf16leWithNul(u"\"E:\\A B\\x.exe\" 3")};
     noValue.options = before;
     EXPECT_TRUE(noValue.load());
 
@@ -123,7 +118,7 @@ TEST(AutostartStore, AMissingKeyOrValueOrEmptyDataLeavesTheOptionsWithoutAMessag
 TEST(AutostartStore, ADeniedRunKeyIsRepairedOnceAndOpenedAgain) {
     const std::vector<std::u16string> oneRepair{std::u16string(autostartRunKeyObject)};
     Store store;
-    store.putValue(withNul(u"\"E:\\A B\\x.exe\" 1"));
+    store.putValue(utf16leWithNul(u"\"E:\\A B\\x.exe\" 1"));
     store.registry.denied.insert(runKey);
     EXPECT_TRUE(store.load());
     expectOptions(store.options, 1, 1, 0);
@@ -132,7 +127,7 @@ TEST(AutostartStore, ADeniedRunKeyIsRepairedOnceAndOpenedAgain) {
     store.registry.repaired.clear();
     store.registry.denied.insert(runKey);
     EXPECT_TRUE(store.save({1, 0, 1}));
-    EXPECT_EQ(store.value()->data, withNul(u"\"E:\\A B\\x.exe\" 2"));
+    EXPECT_EQ(store.value()->data, utf16leWithNul(u"\"E:\\A B\\x.exe\" 2"));
     EXPECT_EQ(store.registry.repaired, oneRepair);
     EXPECT_TRUE(store.prompt.messages.empty());
 
@@ -175,7 +170,7 @@ TEST(AutostartStore, FailuresQuoteTheSystemTextInTheLoadOrSaveWording) {
     for (const bool admin : {true, false}) {
         Store store;
         store.registry.adminUnelevated = admin;
-        store.putValue(withNul(u"\"E:\\A B\\x.exe\" 3"));
+        store.putValue(utf16leWithNul(u"\"E:\\A B\\x.exe\" 3"));
         store.registry.failNext(Op::valueSize, 1018);
         EXPECT_FALSE(store.load());
         store.registry.failNext(Op::setText, errorAccessDenied);
@@ -191,7 +186,7 @@ TEST(AutostartStore, FailuresQuoteTheSystemTextInTheLoadOrSaveWording) {
 }
 
 TEST(AutostartStore, ErrorsAfterTheOpenFailAndKeepWhatWasThere) {
-    const std::vector<std::uint8_t> before = withNul(u"\"E:\\A B\\x.exe\" 3");
+    const std::vector<std::uint8_t> before = utf16leWithNul(u"\"E:\\A B\\x.exe\" 3");
     Store store;
     store.putValue(before);
 
@@ -217,13 +212,13 @@ TEST(AutostartStore, DataIsReadAsWholeUnitsUpToItsFirstNulOrItsEnd) {
         int hidden;
         int lock;
     };
-    std::vector<std::uint8_t> odd = utf16Bytes(u"\"E:\\A B\\x.exe\" 1");
+    std::vector<std::uint8_t> odd = utf16le(u"\"E:\\A B\\x.exe\" 1");
     odd.push_back(u'3');  // a stray byte, no character
-    std::vector<std::uint8_t> afterNul = withNul(u"\"E:\\A B\\x.exe\" 2");
-    const std::vector<std::uint8_t> tail = utf16Bytes(u" 1");
+    std::vector<std::uint8_t> afterNul = utf16leWithNul(u"\"E:\\A B\\x.exe\" 2");
+    const std::vector<std::uint8_t> tail = utf16le(u" 1");
     afterNul.insert(afterNul.end(), tail.begin(), tail.end());
     const Case cases[] = {
-        {utf16Bytes(u"\"E:\\A B\\x.exe\" 3"), 1, 1},  // no terminating NUL
+        {utf16le(u"\"E:\\A B\\x.exe\" 3"), 1, 1},  // no terminating NUL
         {odd, 1, 0},
         {afterNul, 0, 1},
     };

@@ -15,6 +15,7 @@
 #include "data/win32/AccessRepair.h"
 #include "data/win32/WideText.h"
 #include "support/RecordingPrompt.h"
+#include "support/Utf16Bytes.h"
 #include "support/win32/UserAccess.h"
 #include "winutil/UniqueKey.h"
 
@@ -56,16 +57,6 @@ LSTATUS writeRunValue(DWORD type, const std::vector<BYTE>& data) {
     if (!key) return ERROR_ACCESS_DENIED;
     return RegSetValueExW(key.get(), toWide(autostartValueName).c_str(), 0, type, data.data(),
                           static_cast<DWORD>(data.size()));
-}
-
-std::vector<BYTE> bytesOf(std::u16string_view text, bool terminated) {
-    std::vector<BYTE> bytes;
-    for (const char16_t unit : text) {
-        bytes.push_back(static_cast<BYTE>(unit & 0xFF));
-        bytes.push_back(static_cast<BYTE>(unit >> 8));
-    }
-    if (terminated) bytes.insert(bytes.end(), {0, 0});
-    return bytes;
 }
 
 void expectOptions(const AutostartOptions& options, int autostart, int hidden, int lock) {
@@ -121,24 +112,16 @@ private:
 };
 
 TEST_F(AutostartRegistryTest, EachSaveWritesTheCommandLineThatLoadReadsBackAndOffDeletesIt) {
-    struct Case {
-        AutostartOptions options;
-        std::u16string_view data;
-    };
-    const Case cases[] = {
-        {{1, 0, 0}, u"\"C:\\Program Files\\岚铃\\lvtx.exe\""},
-        {{1, 1, 0}, u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 1"},
-        {{1, 0, 1}, u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 2"},
-        {{1, 1, 1}, u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 3"},
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(saveAutostart(c.options, programPath, prompt_));
+    for (const AutostartOptions options : {AutostartOptions{1, 0, 0}, AutostartOptions{1, 1, 0},
+                                           AutostartOptions{1, 0, 1}, AutostartOptions{1, 1, 1}}) {
+        ASSERT_TRUE(saveAutostart(options, programPath, prompt_));
         const std::optional<RawValue> stored = runValue();
         ASSERT_TRUE(stored.has_value());
         EXPECT_EQ(stored->type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(stored->data, bytesOf(c.data, true));
-        expectOptions(load(), 1, c.options.autostartHidden, c.options.autostartLock);
+        EXPECT_EQ(stored->data, utf16leWithNul(autostartValueData(programPath, options)));
+        expectOptions(load(), 1, options.autostartHidden, options.autostartLock);
     }
+    EXPECT_EQ(runValue()->data, utf16leWithNul(u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 3"));
 
     ASSERT_TRUE(saveAutostart({0, 1, 1}, programPath, prompt_));
     EXPECT_FALSE(runValue().has_value());
@@ -149,7 +132,7 @@ TEST_F(AutostartRegistryTest, EachSaveWritesTheCommandLineThatLoadReadsBackAndOf
 
 TEST_F(AutostartRegistryTest, AnotherCopysValueReadsAsOffAndOffDeletesIt) {
     ASSERT_TRUE(saveAutostart({1, 0, 0}, programPath, prompt_));
-    const std::vector<BYTE> other = bytesOf(u"\"D:\\旧版\\lvtx.exe\" 1", true);
+    const std::vector<BYTE> other = utf16leWithNul(u"\"D:\\旧版\\lvtx.exe\" 1");
     ASSERT_EQ(writeRunValue(REG_SZ, other), ERROR_SUCCESS);
 
     expectOptions(load(), 0, 0, 0);
@@ -163,12 +146,12 @@ TEST_F(AutostartRegistryTest, AnotherCopysValueReadsAsOffAndOffDeletesIt) {
 
 TEST_F(AutostartRegistryTest, DataWithoutNulOrOfOddLengthIsReadWithinItsBytes) {
     ASSERT_TRUE(saveAutostart({1, 0, 0}, programPath, prompt_));
-    std::vector<BYTE> odd = bytesOf(u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 1", false);
+    std::vector<BYTE> odd = utf16le(u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 1");
     odd.push_back('3');
     ASSERT_EQ(writeRunValue(REG_SZ, odd), ERROR_SUCCESS);
     expectOptions(load(), 1, 1, 0);
 
-    ASSERT_EQ(writeRunValue(REG_BINARY, bytesOf(u"\"c:\\program files\\岚铃\\LVTX.EXE\" 2", false)), ERROR_SUCCESS);
+    ASSERT_EQ(writeRunValue(REG_BINARY, utf16le(u"\"c:\\program files\\岚铃\\LVTX.EXE\" 2")), ERROR_SUCCESS);
     expectOptions(load(), 1, 0, 1);
 
     ASSERT_EQ(writeRunValue(REG_SZ, {}), ERROR_SUCCESS);
@@ -185,7 +168,7 @@ TEST_F(AutostartRegistryTest, ARunKeyThatDeniesTheUserIsRepairedAndTheSaveSuccee
 
     EXPECT_TRUE(saveAutostart({1, 1, 1}, programPath, prompt_));
     ASSERT_TRUE(runValue().has_value());
-    EXPECT_EQ(runValue()->data, bytesOf(u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 3", true));
+    EXPECT_EQ(runValue()->data, utf16leWithNul(u"\"C:\\Program Files\\岚铃\\lvtx.exe\" 3"));
 
     ASSERT_EQ(denyUser(autostartRunKeyObject, SE_REGISTRY_KEY, user), ERROR_SUCCESS);
     ASSERT_TRUE(openRunKey(KEY_QUERY_VALUE) == nullptr);
