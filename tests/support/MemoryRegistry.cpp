@@ -18,7 +18,7 @@ public:
         if (const ErrorCode code = registry_.takeFailure(MemoryRegistry::Op::valueSize)) return code;
         const auto* value = registry_.find(subKey_, std::u16string(name));
         if (value == nullptr) return errorFileNotFound;
-        bytes = static_cast<std::uint32_t>(value->data.size());
+        bytes = static_cast<std::uint32_t>(value->size());
         return errorSuccess;
     }
 
@@ -26,14 +26,14 @@ public:
         if (const ErrorCode code = registry_.takeFailure(MemoryRegistry::Op::readValue)) return code;
         const auto* value = registry_.find(subKey_, std::u16string(name));
         if (value == nullptr) return errorFileNotFound;
-        if (value->data.size() > data.size()) return errorMoreData;
-        data = value->data;
+        if (value->size() > data.size()) return errorMoreData;
+        data = *value;
         return errorSuccess;
     }
 
     ErrorCode setText(std::u16string_view name, std::u16string_view text) override {
         if (const ErrorCode code = registry_.takeFailure(MemoryRegistry::Op::setText)) return code;
-        registry_.keys[subKey_][std::u16string(name)] = {MemoryRegistry::typeText, utf16leWithNul(text)};
+        registry_.keys[subKey_][std::u16string(name)] = utf16leWithNul(text);
         return errorSuccess;
     }
 

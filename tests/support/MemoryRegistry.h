@@ -1,6 +1,6 @@
 #pragma once
-// An in-memory current-user hive for the logon-start tests: keys with typed values, keys
-// denied until repairAccess names them, and injected failures per operation.
+// An in-memory current-user hive for the logon-start tests: keys with their values' bytes,
+// keys denied until repairAccess names them, and injected failures per operation.
 #include <cstdint>
 #include <map>
 #include <set>
@@ -13,15 +13,9 @@ class MemoryRegistry : public Registry {
 public:
     enum class Op { openQuery, openSet, valueSize, readValue, setText, deleteValue };
 
-    static constexpr std::uint32_t typeText = 1;    // REG_SZ
-    static constexpr std::uint32_t typeBinary = 3;  // REG_BINARY
+    using Value = std::vector<std::uint8_t>;
 
-    struct Value {
-        std::uint32_t type = typeText;
-        std::vector<std::uint8_t> data;
-    };
-
-    // Sub-key path → value name → value.
+    // Sub-key path → value name → the value's bytes.
     std::map<std::u16string, std::map<std::u16string, Value>> keys;
     std::set<std::u16string> denied;          // sub-keys that give 5 on open until repaired
     std::vector<std::u16string> repaired;     // object names, in call order

@@ -16,6 +16,7 @@ using Op = MemoryRegistry::Op;
 
 constexpr std::u16string_view programPath = u"E:\\A B\\x.exe";
 const std::u16string runKey(autostartRunKey);
+const std::u16string runKeyObject(autostartRunKeyObject);
 const std::u16string valueName(autostartValueName);
 
 struct Store {
@@ -26,9 +27,7 @@ struct Store {
     bool load() { return loadAutostartFrom(registry, options, programPath, prompt); }
     bool save(const AutostartOptions& wanted) { return saveAutostartTo(registry, wanted, programPath, prompt); }
 
-    void putValue(std::vector<std::uint8_t> data, std::uint32_t type = MemoryRegistry::typeText) {
-        registry.keys[runKey][valueName] = {type, std::move(data)};
-    }
+    void putValue(std::vector<std::uint8_t> data) { registry.keys[runKey][valueName] = data; }
     const MemoryRegistry::Value* value() const { return registry.find(runKey, valueName); }
 };
 
@@ -40,26 +39,15 @@ void expectOptions(const AutostartOptions& options, int autostart, int hidden, i
 
 TEST(AutostartStore, EachSaveWritesTheCommandLineThatTheNextLoadReadsBack) {
     Store store;
-    struct Case {
-        AutostartOptions options;
-        std::u16string_view data;
-    };
-    const Case cases[] = {
-        {{1, 0, 0}, u"\"E:\\A B\\x.exe\""},
-        {{1, 1, 0}, u"\"E:\\A B\\x.exe\" 1"},
-        {{1, 0, 1}, u"\"E:\\A B\\x.exe\" 2"},
-        {{1, 1, 1}, u"\"E:\\A B\\x.exe\" 3"},
-    };
-    for (const Case& c : cases) {
+    for (const AutostartOptions wanted : {AutostartOptions{1, 0, 0}, AutostartOptions{1, 1, 0},
+                                          AutostartOptions{1, 0, 1}, AutostartOptions{1, 1, 1}}) {
         // The first save finds no Run key and creates it.
-        ASSERT_TRUE(store.save(c.options));
+        ASSERT_TRUE(store.save(wanted));
         ASSERT_NE(store.value(), nullptr);
-        EXPECT_EQ(store.value()->type, MemoryRegistry::typeText);
-        EXPECT_EQ(store.value()->data, utf16leWithNul(c.data));
-
+        EXPECT_EQ(*store.value(), utf16leWithNul(autostartValueData(programPath, wanted)));
         store.options = {};
         EXPECT_TRUE(store.load());
-        expectOptions(store.options, 1, c.options.autostartHidden, c.options.autostartLock);
+        expectOptions(store.options, 1, wanted.autostartHidden, wanted.autostartLock);
     }
     EXPECT_EQ(store.registry.flushed, std::vector<std::u16string>(4, runKey));
 
@@ -69,66 +57,36 @@ TEST(AutostartStore, EachSaveWritesTheCommandLineThatTheNextLoadReadsBack) {
     store.options = {};
     EXPECT_TRUE(store.load());
     expectOptions(store.options, 0, 0, 0);
-
     // Off when there is nothing to delete is no failure.
     EXPECT_TRUE(store.save({}));
     EXPECT_TRUE(store.prompt.messages.empty());
     EXPECT_TRUE(store.registry.repaired.empty());
 }
 
-TEST(AutostartStore, AnotherCopysValueReadsAsOffAndOffDeletesIt) {
-    Store store;
-    const std::vector<std::uint8_t> other = utf16leWithNul(u"\"D:\\旧版\\x.exe\" 3");
-    store.putValue(other);
-    store.options = {1, 1, 1};
-    EXPECT_TRUE(store.load());
-    expectOptions(store.options, 0, 0, 0);
-    ASSERT_NE(store.value(), nullptr);
-    EXPECT_EQ(store.value()->data, other);
-
-    EXPECT_TRUE(store.save({}));
-    EXPECT_EQ(store.value(), nullptr);
-    EXPECT_TRUE(store.prompt.messages.empty());
-}
-
 TEST(AutostartStore, AMissingKeyOrValueOrEmptyDataLeavesTheOptionsWithoutAMessage) {
-    const AutostartOptions before{1, 0, 1};
-    Store noKey;
-    noKey.options = before;
-    EXPECT_TRUE(noKey.load());
-    // The key is missing, not denied: the one retry after repair finds it missing too.
-    EXPECT_EQ(noKey.registry.repaired, std::vector<std::u16string>{std::u16string(autostartRunKeyObject)});
-
-    Store noValue;
-    noValue.registry.keys[runKey][u"Other"] = {MemoryRegistry::typeText, utf16leWithNul(u"\"E:\\A B\\x.exe\" 3")};
-    noValue.options = before;
-    EXPECT_TRUE(noValue.load());
-
-    Store empty;
+    Store noKey, noValue, empty;
+    noValue.registry.keys[runKey][u"Other"] = utf16leWithNul(u"\"E:\\A B\\x.exe\" 3");
     empty.putValue({});
-    empty.options = before;
-    EXPECT_TRUE(empty.load());
-
     for (Store* store : {&noKey, &noValue, &empty}) {
+        store->options = {1, 0, 1};
+        EXPECT_TRUE(store->load());
         expectOptions(store->options, 1, 0, 1);
         EXPECT_TRUE(store->prompt.messages.empty());
     }
+    // A missing key is first taken for a denied one: the retry after the repair finds it missing too.
+    EXPECT_EQ(noKey.registry.repaired, std::vector<std::u16string>{runKeyObject});
 }
 
 TEST(AutostartStore, ADeniedRunKeyIsRepairedOnceAndOpenedAgain) {
-    const std::vector<std::u16string> oneRepair{std::u16string(autostartRunKeyObject)};
     Store store;
     store.putValue(utf16leWithNul(u"\"E:\\A B\\x.exe\" 1"));
     store.registry.denied.insert(runKey);
     EXPECT_TRUE(store.load());
     expectOptions(store.options, 1, 1, 0);
-    EXPECT_EQ(store.registry.repaired, oneRepair);
-
-    store.registry.repaired.clear();
     store.registry.denied.insert(runKey);
     EXPECT_TRUE(store.save({1, 0, 1}));
-    EXPECT_EQ(store.value()->data, utf16leWithNul(u"\"E:\\A B\\x.exe\" 2"));
-    EXPECT_EQ(store.registry.repaired, oneRepair);
+    EXPECT_EQ(*store.value(), utf16leWithNul(u"\"E:\\A B\\x.exe\" 2"));
+    EXPECT_EQ(store.registry.repaired, std::vector<std::u16string>(2, runKeyObject));
     EXPECT_TRUE(store.prompt.messages.empty());
 
     // Still denied after the repair: one repair only, then the failure.
@@ -139,7 +97,7 @@ TEST(AutostartStore, ADeniedRunKeyIsRepairedOnceAndOpenedAgain) {
     expectOptions(store.options, 0, 0, 0);
     store.registry.failNext(Op::openSet, errorAccessDenied, 2);
     EXPECT_FALSE(store.save({}));
-    EXPECT_EQ(store.registry.repaired, std::vector<std::u16string>(2, std::u16string(autostartRunKeyObject)));
+    EXPECT_EQ(store.registry.repaired, std::vector<std::u16string>(2, runKeyObject));
     EXPECT_EQ(store.prompt.messages.size(), 2u);
     EXPECT_NE(store.value(), nullptr);
 }
@@ -189,11 +147,9 @@ TEST(AutostartStore, ErrorsAfterTheOpenFailAndKeepWhatWasThere) {
     const std::vector<std::uint8_t> before = utf16leWithNul(u"\"E:\\A B\\x.exe\" 3");
     Store store;
     store.putValue(before);
-
     store.registry.failNext(Op::readValue, errorAccessDenied);
     EXPECT_FALSE(store.load());
     expectOptions(store.options, 0, 0, 0);
-
     store.registry.failNext(Op::setText, errorAccessDenied);
     EXPECT_FALSE(store.save({1, 1, 0}));
     // A delete that fails leaves the program starting at logon: that must be told.
@@ -201,40 +157,33 @@ TEST(AutostartStore, ErrorsAfterTheOpenFailAndKeepWhatWasThere) {
     EXPECT_FALSE(store.save({}));
 
     EXPECT_EQ(store.prompt.messages.size(), 3u);
-    EXPECT_EQ(store.value()->data, before);
+    EXPECT_EQ(*store.value(), before);
     EXPECT_TRUE(store.registry.flushed.empty());
     EXPECT_TRUE(store.registry.repaired.empty());
 }
 
 TEST(AutostartStore, DataIsReadAsWholeUnitsUpToItsFirstNulOrItsEnd) {
-    struct Case {
-        std::vector<std::uint8_t> data;
-        int hidden;
-        int lock;
-    };
     std::vector<std::uint8_t> odd = utf16le(u"\"E:\\A B\\x.exe\" 1");
     odd.push_back(u'3');  // a stray byte, no character
     std::vector<std::uint8_t> afterNul = utf16leWithNul(u"\"E:\\A B\\x.exe\" 2");
     const std::vector<std::uint8_t> tail = utf16le(u" 1");
     afterNul.insert(afterNul.end(), tail.begin(), tail.end());
+    struct Case {
+        std::vector<std::uint8_t> data;
+        int autostart, hidden, lock;
+    };
     const Case cases[] = {
-        {utf16le(u"\"E:\\A B\\x.exe\" 3"), 1, 1},  // no terminating NUL
-        {odd, 1, 0},
-        {afterNul, 0, 1},
+        {utf16le(u"\"E:\\A B\\x.exe\" 3"), 1, 1, 1},  // no terminating NUL
+        {odd, 1, 1, 0},
+        {afterNul, 1, 0, 1},
+        {{u'"'}, 0, 0, 0},
     };
     for (const Case& c : cases) {
-        // The type is not examined.
-        for (const std::uint32_t type : {MemoryRegistry::typeText, MemoryRegistry::typeBinary}) {
-            Store store;
-            store.putValue(c.data, type);
-            EXPECT_TRUE(store.load());
-            expectOptions(store.options, 1, c.hidden, c.lock);
-        }
+        Store store;
+        store.putValue(c.data);
+        EXPECT_TRUE(store.load());
+        expectOptions(store.options, c.autostart, c.hidden, c.lock);
     }
-    Store single;
-    single.putValue({u'"'});
-    EXPECT_TRUE(single.load());
-    expectOptions(single.options, 0, 0, 0);
 }
 
 }  // namespace
