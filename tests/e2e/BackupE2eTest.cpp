@@ -5,6 +5,7 @@
 
 #include "e2e/LvtxTest.h"
 #include "e2e/PageDriving.h"
+#include "e2e/driver/Controls.h"
 #include "e2e/driver/DataFolder.h"
 #include "e2e/driver/MessageBoxes.h"
 #include "e2e/driver/ProgramIds.h"
@@ -52,7 +53,7 @@ std::string chooseFile(DWORD pid, const wchar_t* title, const std::wstring& path
 }
 
 // The settings page's dialog opened by `button`, titled `title`, with every list ticked.
-HWND openPartsDialog(const LvtxApp& app, int button, const wchar_t* title) {
+HWND openPartsDialog(LvtxApp& app, int button, const wchar_t* title) {
     const HWND page = app.pageHolding(backupButton);
     if (page == nullptr || !postItemCommand(page, button)) return nullptr;
     const HWND dialog = waitForDialogTitled(app.process().id(), title);
