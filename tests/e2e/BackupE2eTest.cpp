@@ -15,15 +15,14 @@
 
 namespace {
 
-// The settings page's buttons and the two dialogs (236 "备份", 237 "还原")
+// The settings page's buttons and the check boxes of its two dialogs (236 "备份", 237 "还原"),
+// whose "备份…" and "还原…" are their OK
 enum BackupId {
     backupButton = 1236,
     restoreButton = 1796,
     programsBox = 1801,
     holidaysBox = 1802,
     shiftDaysBox = 1803,
-    backupStart = 1804,
-    restoreStart = 1805,
 };
 // The file-name field of the system's file dialog: a combo box on newer systems, an edit before.
 constexpr int fileNameCombo = 0x47c;
@@ -77,7 +76,7 @@ TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
     const HWND backup = openPartsDialog(app, backupButton, L"备份");
     ASSERT_NE(backup, nullptr);
     EXPECT_NE(childTexts(backup).find(L"要还原到别的电脑，还需复制音频文件到另一个电脑的相同位置。"), std::wstring::npos);
-    ASSERT_TRUE(pressItem(backup, backupStart));
+    ASSERT_TRUE(pressItem(backup, IDOK));
     ASSERT_EQ(chooseFile(pid, L"保存备份文件", backupPath), "");
     EXPECT_EQ(expectMessage(pid, L"备份完成：节目单、节假日、调休\n\n" + backupPath + L"\n\n ", IDOK), "");
     ASSERT_TRUE(waitUntilGone(backup));
@@ -92,7 +91,7 @@ TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
 
     const HWND restore = openPartsDialog(app, restoreButton, L"还原");
     ASSERT_NE(restore, nullptr);
-    ASSERT_TRUE(pressItem(restore, restoreStart));
+    ASSERT_TRUE(pressItem(restore, IDOK));
     ASSERT_EQ(chooseFile(pid, L"打开备份文件", backupPath), "");
     EXPECT_EQ(expectMessage(pid,
                             L"确定还原 {节目单、节假日、调休} ？\n\n当前的数据将被替换，替换前先另存一份在数据文件夹：\n" +

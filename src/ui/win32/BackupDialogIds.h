@@ -9,6 +9,3 @@
 #define IDC_PART_PROGRAMS 1801
 #define IDC_PART_HOLIDAYS 1802
 #define IDC_PART_SHIFT_DAYS 1803
-// "备份…" and "还原…": choose the backup file and go
-#define IDC_BACKUP_START 1804
-#define IDC_RESTORE_START 1805

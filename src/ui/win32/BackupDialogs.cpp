@@ -26,9 +26,18 @@ ScheduleFiles appScheduleFiles() {
     return {appDataFolder(), paths.programsFile, paths.holidaysFile};
 }
 
-BackupParts tickedParts(HWND dialog) {
-    return {isChecked(dialog, IDC_PART_PROGRAMS), isChecked(dialog, IDC_PART_HOLIDAYS),
-            isChecked(dialog, IDC_PART_SHIFT_DAYS)};
+void showParts(HWND dialog, const BackupParts& parts) {
+    setChecked(dialog, IDC_PART_PROGRAMS, parts.programs);
+    setChecked(dialog, IDC_PART_HOLIDAYS, parts.holidays);
+    setChecked(dialog, IDC_PART_SHIFT_DAYS, parts.shiftDays);
+}
+
+// The ticked lists; false after the hint when none is.
+bool takeTicked(HWND dialog, BackupParts& parts, std::u16string_view noneTicked) {
+    parts = {isChecked(dialog, IDC_PART_PROGRAMS), isChecked(dialog, IDC_PART_HOLIDAYS),
+             isChecked(dialog, IDC_PART_SHIFT_DAYS)};
+    if (!parts.any()) showAppMessage(dialog, noneTicked, MessageIcon::information);
+    return parts.any();
 }
 
 // The backup file from the system's file dialog: a new one to save, or one to open.
@@ -54,12 +63,8 @@ std::optional<std::u16string> chooseBackupFile(HWND owner, bool saving) {
     return fromWide(path.c_str());
 }
 
-void backUp(HWND dialog) {
-    const BackupParts parts = tickedParts(dialog);
-    if (!parts.any()) {
-        showAppMessage(dialog, u"请勾选要备份的内容", MessageIcon::information);
-        return;
-    }
+void backUp(HWND dialog, BackupParts& parts) {
+    if (!takeTicked(dialog, parts, u"请勾选要备份的内容")) return;
     const auto target = chooseBackupFile(dialog, true);
     if (!target) return;
     const BackupOutcome outcome = writeBackup(appScheduleFiles(), parts, *target);
@@ -79,12 +84,8 @@ void tellPages(HWND dialog, const BackupParts& restored) {
     if (restored.calendar()) SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_CALENDAR_RESTORED, 0), 0);
 }
 
-void restore(HWND dialog) {
-    const BackupParts parts = tickedParts(dialog);
-    if (!parts.any()) {
-        showAppMessage(dialog, u"请勾选要还原的内容", MessageIcon::information);
-        return;
-    }
+void restore(HWND dialog, BackupParts& parts) {
+    if (!takeTicked(dialog, parts, u"请勾选要还原的内容")) return;
     const auto source = chooseBackupFile(dialog, false);
     if (!source) return;
     const RestoreCheck check = checkBackup(pageFileSystem(), *source, parts);
@@ -104,33 +105,15 @@ void restore(HWND dialog) {
     EndDialog(dialog, outcome.complete ? IDOK : IDCANCEL);
 }
 
-// Both dialogs: every list ticked at first, then the one button that does the work.
-template <int startId, void (*start)(HWND)>
-INT_PTR CALLBACK partsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            for (const int id : {IDC_PART_PROGRAMS, IDC_PART_HOLIDAYS, IDC_PART_SHIFT_DAYS}) setChecked(dialog, id, true);
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == startId) {
-                start(dialog);
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            return FALSE;
-    }
-    return FALSE;
-}
-
 }  // namespace
 
+// Both dialogs open with every list ticked; their one button ("备份…", "还原…") is OK.
 void backupFromPage(HWND page) {
-    runDialog(page, IDD_BACKUP_DIALOG, partsDialogProc<IDC_BACKUP_START, backUp>, nullptr);
+    BackupParts parts = allBackupParts;
+    runDialog(page, IDD_BACKUP_DIALOG, confirmingDialogProc<BackupParts, showParts, backUp>, &parts);
 }
 
 void restoreFromPage(HWND page) {
-    runDialog(page, IDD_RESTORE_DIALOG, partsDialogProc<IDC_RESTORE_START, restore>, nullptr);
+    BackupParts parts = allBackupParts;
+    runDialog(page, IDD_RESTORE_DIALOG, confirmingDialogProc<BackupParts, showParts, restore>, &parts);
 }
