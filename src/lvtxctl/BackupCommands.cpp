@@ -38,6 +38,11 @@ int fail(std::u16string_view message, bool ioFailure) {
 }  // namespace
 
 int runBackup(FileSystem& fs, std::u16string_view dataDir, std::u16string_view out, const BackupParts& parts) {
+    // Missing files back up as empty lists; a mistyped folder must not pass for an empty schedule.
+    if (const PathStatus status = fs.status(dataDir); !status.exists || !status.isFolder) {
+        writeError("lvtxctl: " + toUtf8(dataDir) + " is no data folder\n");
+        return exitIo;
+    }
     const BackupOutcome outcome = writeBackup(filesIn(fs, dataDir), parts, out);
     if (!outcome.ok) return fail(outcome.message, outcome.ioFailure);
     writeOutput("ok: " + toUtf8(partNames(parts)) + " -> " + toUtf8(out) + "\n");

@@ -145,6 +145,9 @@ class BackupCase(tool.LvtxctlCase):
         self.assertEqual(self.run_tool("backup", "--data", self.data, "--out", self.backup),
                          (2, "", CONTENT_ERROR.format(os.path.join(self.data, PROGRAMS))))
         self.assertFalse(os.path.exists(self.backup))
+        missing = os.path.join(self.folder.name, "lvtx.11")
+        self.assertEqual(self.run_tool("backup", "--data", missing, "--out", self.backup),
+                         (3, "", "lvtxctl: %s is no data folder\n" % missing))
 
 
 if __name__ == "__main__":
