@@ -288,18 +288,6 @@ RestoreOutcome applyRestore(const RestoreTarget& target, const RestoreSource& so
         return outcome;
     }
 
-    if (parts.programs) {
-        std::vector<ProgramRecord> programs = source.programs;
-        carryLastStarts(programs, lists.programs);
-        const SaveResult saved =
-            savePrograms({files.folder, files.programsFile, target.owner, target.programsReadFailed}, programs);
-        if (!saved.ok) {
-            outcome.failure = saved.message;
-            return outcome;
-        }
-        lists.programs = std::move(programs);
-        outcome.restored.programs = true;
-    }
     if (parts.calendar()) {
         const std::vector<HolidayRecord>& holidays = parts.holidays ? source.holidays : lists.holidays;
         const std::vector<ShiftDayRecord>& shiftDays = parts.shiftDays ? source.shiftDays : lists.shiftDays;
@@ -314,6 +302,18 @@ RestoreOutcome applyRestore(const RestoreTarget& target, const RestoreSource& so
         if (parts.shiftDays) lists.shiftDays = source.shiftDays;
         outcome.restored.holidays = parts.holidays;
         outcome.restored.shiftDays = parts.shiftDays;
+    }
+    if (parts.programs) {
+        std::vector<ProgramRecord> programs = source.programs;
+        carryLastStarts(programs, lists.programs);
+        const SaveResult saved =
+            savePrograms({files.folder, files.programsFile, target.owner, target.programsReadFailed}, programs);
+        if (!saved.ok) {
+            outcome.failure = saved.message;
+            return outcome;
+        }
+        lists.programs = std::move(programs);
+        outcome.restored.programs = true;
     }
     outcome.complete = true;
     return outcome;

@@ -89,8 +89,9 @@ std::u16string datedCopyPath(std::u16string_view file, const DateTime& now);
 // Replaces the lists of `source` in the files and in `lists`. A list not restored keeps its
 // current records, also when it shares the holiday file with one that is. Each restored
 // program keeps the last start of the current program of its name, so a start it just
-// triggered does not ring again. The programs file is saved first; when the holiday file then
-// fails, the programs stay restored and the outcome says so.
+// triggered does not ring again. The holiday file is saved first, so nothing asks or fails
+// between the programs' replacement and the caller's reaction to it; when the programs file
+// then fails, the holidays and shift days stay restored and the outcome says so.
 RestoreOutcome applyRestore(const RestoreTarget& target, const RestoreSource& source, ScheduleLists lists,
                             const DateTime& now);
 

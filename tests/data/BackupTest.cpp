@@ -236,22 +236,22 @@ TEST(Backup, ADeclinedOrFailedSaveStopsTheRestoreWhereItIs) {
     ASSERT_TRUE(check.ok);
     data.store({}, {}, {});
 
-    // The holiday file's start-up read failed: the operator is asked and answers No.
-    data.holidaysReadFailed = true;
+    // The programs file's start-up read failed: the operator is asked and answers No.
+    data.readFailed = true;
     RestoreOutcome outcome = data.restore(check.source);
     EXPECT_FALSE(outcome.complete);
-    EXPECT_TRUE(outcome.restored.programs);
-    EXPECT_FALSE(outcome.restored.holidays || outcome.restored.shiftDays);
-    EXPECT_EQ(data.programs.size(), 2u);
-    EXPECT_TRUE(data.holidays.empty() && data.shiftDays.empty());
+    EXPECT_FALSE(outcome.restored.programs);
+    EXPECT_TRUE(outcome.restored.holidays && outcome.restored.shiftDays);
+    EXPECT_TRUE(data.programs.empty());
+    EXPECT_TRUE(sameRecords(data.holidays, springBreak) && sameRecords(data.shiftDays, workingSaturday));
     ASSERT_EQ(data.prompt.questions.size(), 1u);
     EXPECT_EQ(restoreStoppedText(allBackupParts, outcome.restored),
-              u"还原未完成 ！\n\n已还原：节目单\n未还原：节假日、调休\n\n ");
+              u"还原未完成 ！\n\n已还原：节假日、调休\n未还原：节目单\n\n ");
 
-    // Another program holds the programs file: nothing is replaced.
-    data.holidaysReadFailed = false;
+    // Another program holds the holiday file: nothing is replaced.
+    data.readFailed = false;
     data.store({}, {}, {});
-    data.fs.busy.insert(data.file);
+    data.fs.busy.insert(data.holidayFile);
     outcome = data.restore(check.source);
     EXPECT_FALSE(outcome.complete);
     EXPECT_FALSE(outcome.restored.any());

@@ -76,8 +76,8 @@ void backUp(HWND dialog, BackupParts& parts) {
     EndDialog(dialog, IDOK);
 }
 
-// The pages show the replaced lists, through the main window that holds them all; before any
-// box, whose message loop would let the scheduler tick with the old plays.
+// The pages show the replaced lists, through the main window that holds them all; before the
+// closing box, whose message loop would let the scheduler tick with the old plays.
 void tellPages(HWND dialog, const BackupParts& restored) {
     const HWND mainWindow = GetAncestor(dialog, GA_ROOTOWNER);
     if (restored.programs) SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_PROGRAMS_RESTORED, 0), 0);
