@@ -1,6 +1,6 @@
 // Backup and restore through the settings page's dialogs and the system's file dialog: the
-// program list backed up, a program deleted on the timed-play page, the backup restored, and
-// the list back on screen and in the file, with the replaced file kept as a dated copy.
+// schedule backed up, a program and a holiday deleted on their pages, the backup restored, and
+// both lists back on screen and in the files, with the replaced files kept as dated copies.
 #include <windows.h>
 
 #include "e2e/LvtxTest.h"
@@ -9,6 +9,7 @@
 #include "e2e/driver/DataFolder.h"
 #include "e2e/driver/MessageBoxes.h"
 #include "e2e/driver/ProgramIds.h"
+#include "e2e/driver/RemoteListView.h"
 #include "e2e/driver/StoredPrograms.h"
 #include "e2e/driver/Wait.h"
 #include "e2e/driver/Windows.h"
@@ -24,6 +25,9 @@ enum BackupId {
     holidaysBox = 1802,
     shiftDaysBox = 1803,
 };
+// The holiday page's list and its "删除"
+constexpr int holidayListId = 1000;
+constexpr int deleteHolidaysId = 1461;
 // The file-name field of the system's file dialog: a combo box on newer systems, an edit before.
 constexpr int fileNameCombo = 0x47c;
 constexpr int fileNameEdit = 0x480;
@@ -31,6 +35,12 @@ constexpr int fileNameEdit = 0x480;
 std::vector<std::wstring> programNames(const LvtxApp& app) {
     std::vector<std::wstring> names;
     for (const auto& row : app.rows(programListId).value_or(ListRows{})) names.push_back(row.at(0));
+    return names;
+}
+
+std::vector<std::wstring> holidayNames(HWND page) {
+    std::vector<std::wstring> names;
+    for (const auto& row : readListView(GetDlgItem(page, holidayListId)).value_or(ListRows{})) names.push_back(row.at(0));
     return names;
 }
 
@@ -68,9 +78,15 @@ HWND openPartsDialog(LvtxApp& app, int button, const wchar_t* title) {
 TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
     writePrograms({TestProgram{L"上课铃", tone(L"bell", 1000), {{3, 0, 0}}},
                    TestProgram{L"眼保健操", tone(L"eyes", 1000), {{4, 0, 0}}}});
+    const TestCalendar calendar{{{L"寒假", {2027, 1, 20, 0, 2027, 2, 20, 24}}, {L"劳动节", {2027, 5, 1, 0, 2027, 5, 5, 24}}},
+                                {{{2027, 2, 27}, {2027, 2, 22}, L"补周一的课"}}};
+    writeCalendar(calendar);
     LvtxApp app;
     startApp(app, L"", 2);
     const DWORD pid = app.process().id();
+    const HWND holidayPage = app.pageHolding(holidayListId);
+    ASSERT_NE(holidayPage, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return holidayNames(holidayPage).size() == 2; }, startUpTimeoutMs));
     const std::wstring backupPath = audioFolder_ + L"\\备份测试.lvtxbak";
 
     const HWND backup = openPartsDialog(app, backupButton, L"备份");
@@ -88,6 +104,12 @@ TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
     ASSERT_TRUE(waitUntil([&] { return programNames(app) == std::vector<std::wstring>{L"眼保健操"}; },
                           dialogTimeoutMs));
     const auto afterDelete = readFileBytes(dataFolder_ + L"\\定时播t");
+    ASSERT_TRUE(selectListRows(GetDlgItem(holidayPage, holidayListId), {1}));
+    ASSERT_TRUE(postCommand(holidayPage, deleteHolidaysId));
+    EXPECT_EQ(expectMessage(pid, L"确定删除 ？\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\n\n ", IDYES),
+              "");
+    ASSERT_TRUE(waitUntil([&] { return holidayNames(holidayPage) == std::vector<std::wstring>{L"寒假"}; },
+                          dialogTimeoutMs));
 
     const HWND restore = openPartsDialog(app, restoreButton, L"还原");
     ASSERT_NE(restore, nullptr);
@@ -106,10 +128,13 @@ TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
               0u)
         << utf8(done->text);
     EXPECT_EQ(programNames(app), (std::vector<std::wstring>{L"上课铃", L"眼保健操"})) << "shown before the box";
+    EXPECT_EQ(holidayNames(holidayPage), (std::vector<std::wstring>{L"寒假", L"劳动节"}));
     ASSERT_TRUE(answerMessageBox(*done, IDOK, dialogTimeoutMs));
     ASSERT_TRUE(waitUntilGone(restore));
 
     EXPECT_EQ(namesStoredIn(dataFolder_ + L"\\定时播t"), (std::vector<std::wstring>{L"上课铃", L"眼保健操"}));
+    const auto holidays = readFileBytes(holidaysPath());
+    EXPECT_TRUE(holidays && readHolidaysFile(*holidays) == calendar);
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((dataFolder_ + L"\\定时播t 还原前 *").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE) << "the replaced programs file is kept";
