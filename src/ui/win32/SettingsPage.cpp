@@ -8,6 +8,7 @@
 #include "shell/AppState.h"
 #include "system/DeviceBar.h"
 #include "system/SettingsFile.h"
+#include "ui/win32/BackupDialogs.h"
 #include "ui/PageTexts.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/OutputDeviceDialog.h"
@@ -73,6 +74,12 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
                     break;
                 case IDC_CHOOSE_DEVICE:
                     chooseDevice(window);
+                    break;
+                case IDC_BACKUP:
+                    backupFromPage(window);
+                    break;
+                case IDC_RESTORE:
+                    restoreFromPage(window);
                     break;
             }
             return TRUE;

@@ -10,5 +10,8 @@
 #define IDC_DUCKING_TEXT 1734
 // "最小化到托盘"; the close dialog and the start-up send it too
 #define IDC_HIDE_TO_TRAY 1237
+// "备份…" and "还原…" of the schedule data
+#define IDC_BACKUP 1236
+#define IDC_RESTORE 1796
 // Hidden button: the shell's start-up command that loads the settings
 #define IDC_LOAD_SETTINGS 1426
