@@ -1,7 +1,7 @@
 // The settings page driven from outside: it shows the rules of a settings file written by the
 // test; a daily rule falling due opens the countdown over the hidden main window, which "取消"
-// closes with the program still running; the rule dialogs and the duck dialog change the texts
-// and the file, or refuse and leave them.
+// closes with the program still running; logon start writes and removes the Run value; the rule
+// dialogs and the duck dialog change the texts and the file, or refuse and leave them.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +10,7 @@
 
 #include "e2e/LvtxTest.h"
 #include "e2e/PageDriving.h"
+#include "e2e/driver/Controls.h"
 #include "e2e/driver/Controls.h"
 #include "e2e/driver/DataFolder.h"
 #include "e2e/driver/LocalTime.h"
@@ -50,6 +51,7 @@ constexpr int countdownTextId = 1446;
 constexpr int countdownDigitsId = 1447;
 
 constexpr DWORD windowTimeoutMs = 15000;  // showing a hidden window takes seconds under Wine
+constexpr wchar_t runKey[] = L"HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::wstring timeText(const TestTime& time) {
     wchar_t text[16] = {};
@@ -63,6 +65,15 @@ TestTime timeOf(const SYSTEMTIME& time) {
 
 int countShown(HWND countdown) {
     return _wtoi(itemText(countdown, countdownDigitsId).c_str());
+}
+
+// reg.exe as an operator would run it: its exit code, 0 when the value exists.
+std::optional<DWORD> runReg(const std::wstring& arguments) {
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    ProgramProcess reg;
+    if (reg.start(std::wstring(system) + L"\\reg.exe", arguments) != 0) return std::nullopt;
+    return reg.waitForExit(windowTimeoutMs);
 }
 
 class SettingsPageTest : public LvtxTest {
@@ -183,6 +194,20 @@ TEST_F(SettingsPageTest, ADueDailyRuleOpensTheCountdownOverTheHiddenWindowAndCan
     EXPECT_TRUE(sendBounded(main, WM_NULL, 0, 0).has_value());
     // The occurrence stays fired: no second countdown while its window is still open.
     EXPECT_EQ(waitForDialogTitled(pid(), productName, 2000), nullptr);
+}
+
+TEST_F(SettingsPageTest, LogonStartWritesAndRemovesTheRunValue) {
+    start(TestSettings{});
+    const std::wstring query = std::wstring(L"query ") + runKey + L" /v TolvarBroadcasting";
+    ASSERT_TRUE(clickItem(page_, autostartId));
+    EXPECT_TRUE(itemEnabled(page_, autostartHiddenId));
+    EXPECT_EQ(runReg(query), 0u) << "the value exists";
+
+    ASSERT_TRUE(clickItem(page_, autostartLockId));
+    ASSERT_TRUE(clickItem(page_, autostartId));
+    EXPECT_FALSE(itemChecked(page_, autostartLockId)) << "unticked with logon start";
+    EXPECT_FALSE(itemEnabled(page_, autostartLockId));
+    EXPECT_EQ(runReg(query), 1u) << "the value is gone";
 }
 
 TEST_F(SettingsPageTest, RuleDialogsChangeTextAndFileAndTheDuckDialogRefusesTwentyFour) {

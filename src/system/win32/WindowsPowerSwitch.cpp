@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "data/win32/Win32FileSystem.h"
+#include "data/win32/SystemMessage.h"
 #include "winutil/UniqueHandle.h"
 
 namespace {
@@ -30,6 +30,6 @@ bool WindowsPowerSwitch::exitWindows(int mode, std::u16string& message) {
         if (ExitWindowsEx(flags, SHTDN_REASON_FLAG_PLANNED | SHTDN_REASON_MAJOR_APPLICATION)) return true;
         error = GetLastError();
     }
-    message = exitWindowsFailureText(mode, Win32FileSystem().systemMessage(error));
+    message = exitWindowsFailureText(mode, systemMessageText(error));
     return false;
 }

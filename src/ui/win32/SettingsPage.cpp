@@ -13,6 +13,7 @@
 #include "system/DeviceBar.h"
 #include "system/SettingsFile.h"
 #include "system/ShutdownCountdown.h"
+#include "system/win32/AutostartRegistry.h"
 #include "system/win32/WindowsPowerSwitch.h"
 #include "ui/PageTexts.h"
 #include "ui/SettingsEdits.h"
@@ -163,6 +164,7 @@ private:
     void load() {
         AppState& app = appState();
         loadSettings({appDataFolder(), app.paths.settingsFile, &loadPrompt_, &app.readFailed.settings}, app.settings);
+        loadAutostart(app.autostart, app.paths.exePath, loadPrompt_);
         showAll();
         warmUpDevice(fixedView(app.settings.outputDevice), window_, toolsConfigFor(app.paths.exeDir));
         askMainWindow(IDC_REFRESH_BAR);
@@ -174,6 +176,12 @@ private:
         saveSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
     }
 
+    void saveAutostartValue() {
+        AppState& app = appState();
+        Win32Prompt prompt(window_);
+        saveAutostart(app.autostart, app.paths.exePath, prompt);
+    }
+
     void tickAutostart() {
         const bool on = isChecked(window_, IDC_AUTOSTART);
         setAutostartOn(appState().autostart, on);
@@ -182,12 +190,14 @@ private:
             setChecked(window_, IDC_AUTOSTART_HIDDEN, false);
             setChecked(window_, IDC_AUTOSTART_LOCK, false);
         }
+        saveAutostartValue();
     }
 
     void tickAutostartOption() {
         AutostartOptions& autostart = appState().autostart;
         autostart.autostartHidden = isChecked(window_, IDC_AUTOSTART_HIDDEN) ? 1 : 0;
         autostart.autostartLock = isChecked(window_, IDC_AUTOSTART_LOCK) ? 1 : 0;
+        saveAutostartValue();
     }
 
     void tickRule(const RuleControls& controls) {
