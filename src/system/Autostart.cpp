@@ -32,7 +32,9 @@ std::u16string autostartValueData(std::u16string_view programPath, const Autosta
 
 AutostartOptions parseAutostartValue(std::u16string_view data, std::u16string_view programPath) {
     data = data.substr(0, data.find(u'\0'));
-    const std::u16string quoted = u"\"" + std::u16string(programPath) + u"\"";
+    std::u16string quoted = u"\"";
+    quoted += programPath;
+    quoted += u'"';
     if (startsWithNoCase(data, quoted)) return optionsFromArgument(data.substr(quoted.size()));
     // Without quotes the path's end is only certain when the path holds no space.
     if (programPath.find(u' ') == std::u16string_view::npos && startsWithNoCase(data, programPath)) {
