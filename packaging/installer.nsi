@@ -15,7 +15,7 @@ RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
 !define PRODUCT "岚铃校园定时广播系统"
-!define PUBLISHER "岚铃校园广播工作室"
+!define PUBLISHER "岚铃软件工作室"
 !define LAUNCHER "TolvarBroadcasting.exe"
 !define UNINSTALLER "uninst.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TolvarBroadcasting"
@@ -39,7 +39,7 @@ VIAddVersionKey /LANG=2052 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} ${VERSION} 安装程序"
 VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=2052 "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=2052 "LegalCopyright" "© ${PUBLISHER}"
+VIAddVersionKey /LANG=2052 "LegalCopyright" "Copyright © 2026 ${PUBLISHER}"
 
 !include MUI2.nsh
 !include LogicLib.nsh

@@ -15,7 +15,7 @@ version=10.2
 product=岚铃校园定时广播系统
 build=${LVTX_BUILD_DIR:-build/windows}
 if [ -z "${LVTX_BUILD_DIR:-}" ]; then cmake --preset windows >/dev/null; fi
-cmake --build "$build" --target lvtx TolvarBroadcasting
+cmake --build "$build" --target lvtx TolvarBroadcasting lvtx_demo_tune
 
 dist=dist
 stage=$dist/stage
