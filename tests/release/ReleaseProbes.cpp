@@ -44,7 +44,7 @@ std::optional<RunningCopy> runningCopy() {
 }
 
 bool instanceMutexExists() {
-    return UniqueHandle(OpenMutexW(SYNCHRONIZE, FALSE, L"TolvarBroadcastingMutex")) ? true : false;
+    return static_cast<bool>(UniqueHandle(OpenMutexW(SYNCHRONIZE, FALSE, L"TolvarBroadcastingMutex")));
 }
 
 size_t startUpLines(const std::wstring& logPath) {
