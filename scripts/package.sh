@@ -11,21 +11,18 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
-version=10.2
-product=岚铃校园定时广播系统
+source packaging/release-names.sh
 build=${LVTX_BUILD_DIR:-build/windows}
 if [ -z "${LVTX_BUILD_DIR:-}" ]; then cmake --preset windows >/dev/null; fi
 cmake --build "$build" --target lvtx TolvarBroadcasting lvtx_demo_tune
 
-dist=dist
-stage=$dist/stage
+stage=dist/stage
 folder=$stage/$product
 rm -rf "$stage"
 mkdir -p "$folder"
 cp "$build/TolvarBroadcasting.exe" "$build/lvtx.exe" "$build/faqOfRun.htm" "$folder/"
 cp -r "$build/lvtx_tools" "$build/music" "$folder/"
 
-zip=$dist/lvtx-$version-win64.zip
 rm -f "$zip"
 python3 packaging/release_zip.py write "$stage" "$product" "$zip"
 
@@ -39,7 +36,6 @@ removal=$stage/removal.nsh
         sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|RMDir "$INSTDIR\\&"|'
 } >"$removal"
 
-setup=$dist/lvtx-$version-setup.exe
 makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DSTAGE="$(realpath "$folder")" \
     -DREMOVAL_LIST="$(realpath "$removal")" -DICON="$(realpath "$build/src/shell/win32/resources/lvtx.ico")" \
     -DOUTFILE="$(realpath -m "$setup")" packaging/installer.nsi

@@ -8,10 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-version=10.2
-product=岚铃校园定时广播系统
-zip=$root/dist/lvtx-$version-win64.zip
-setup=$root/dist/lvtx-$version-setup.exe
+source packaging/release-names.sh
 build=$(realpath -m "${LVTX_BUILD_DIR:-build/windows}")
 
 if [ "${LVTX_WINE_READY:-0}" != 1 ]; then
@@ -27,7 +24,7 @@ mkdir -p "$unpacked"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$unpacked"
 export LVTX_RELEASE_UNPACKED LVTX_RELEASE_SETUP
 LVTX_RELEASE_UNPACKED=$("$wine" winepath -w "$unpacked" 2>/dev/null)
-LVTX_RELEASE_SETUP=$("$wine" winepath -w "$setup" 2>/dev/null)
+LVTX_RELEASE_SETUP=$("$wine" winepath -w "$root/$setup" 2>/dev/null)
 # Started from an unrelated folder: every program finds its files from its own.
 cd "$WINEPREFIX/drive_c"
 exec "$wine" "$build/tests/lvtx_release_tests.exe" --gtest_brief=1
