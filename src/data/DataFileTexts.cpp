@@ -41,13 +41,16 @@ const DataFileTexts& referenceTexts() {
     return texts;
 }
 
-std::u16string systemTextFor(FileSystem& fs, ErrorCode code) {
-    std::u16string text = fs.systemMessage(code);
-    if (text.size() > 255) text.resize(255);
+std::u16string quotedSystemText(std::u16string_view text) {
+    text = text.substr(0, 255);
     const auto first = text.find_first_not_of(u"\r\n");
-    if (first == std::u16string::npos) return {};
+    if (first == std::u16string_view::npos) return {};
     const auto last = text.find_last_not_of(u"\r\n");
-    return text.substr(first, last - first + 1);
+    return std::u16string(text.substr(first, last - first + 1));
+}
+
+std::u16string systemTextFor(FileSystem& fs, ErrorCode code) {
+    return quotedSystemText(fs.systemMessage(code));
 }
 
 std::u16string readFailureText(FileSystem& fs, const ReadTexts& texts, ReadFailure failure, ErrorCode code,

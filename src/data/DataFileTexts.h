@@ -33,7 +33,9 @@ const DataFileTexts& referenceTexts();
 
 enum class ReadFailure { none, content, io };
 
-// The system's text for a code as messages quote it: at most 255 units, line breaks trimmed at both ends.
+// The system's text as messages quote it: at most 255 units, line breaks trimmed at both ends.
+std::u16string quotedSystemText(std::u16string_view text);
+// The system's text for a code, as messages quote it.
 std::u16string systemTextFor(FileSystem& fs, ErrorCode code);
 
 // The message for a failure code, chosen as every data file chooses it.

@@ -1,16 +1,18 @@
 // lvtxctl: shows a data file as JSON or checks it, reading it as the program does at start-up;
 // tells which programs may play at a given moment and why the others may not, and what
-// the scheduler would start over a span.
+// the scheduler would start over a span; backs up and restores the schedule data.
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "data/Text.h"
+#include "lvtxctl/BackupCommands.h"
 #include "lvtxctl/Commands.h"
 #include "lvtxctl/Console.h"
 #include "lvtxctl/DataKinds.h"
 #include "lvtxctl/MusicFolder.h"
+#include "lvtxctl/RunningProgram.h"
 
 #ifdef _WIN32
 #include "data/win32/Win32FileSystem.h"
@@ -56,6 +58,24 @@ int runTool(int argc, char** argv) {
     plan->add_option("--from", from, "First second, \"YYYY-MM-DD HH:MM:SS\".")->required();
     plan->add_option("--to", to, "Last second, \"YYYY-MM-DD HH:MM:SS\".")->required();
 
+    std::string out;
+    std::string backupFile;
+    BackupParts parts;
+    CLI::App* backup = app.add_subcommand(
+        "backup", "Write the programs, holidays and shift days (all three unless some are named) to one file.");
+    backup->add_option("--data", dataDir, "The data folder.")->required();
+    backup->add_option("--out", out, "The backup file to write.")->required();
+    CLI::App* restore = app.add_subcommand(
+        "restore", "Check the whole backup, keep dated copies of the current files, then replace the lists named "
+                   "(all three unless some are named).");
+    restore->add_option("--data", dataDir, "The data folder.")->required();
+    restore->add_option("FILE", backupFile, "The backup file.")->required();
+    for (CLI::App* command : {backup, restore}) {
+        command->add_flag("--programs", parts.programs, "The program list (节目单).");
+        command->add_flag("--holidays", parts.holidays, "The holidays (节假日).");
+        command->add_flag("--shift-days", parts.shiftDays, "The shift days (调休).");
+    }
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -65,6 +85,12 @@ int runTool(int argc, char** argv) {
     PlatformFileSystem fs;
     if (eligible->parsed()) return runEligible(fs, fromUtf8(dataDir), moment);
     if (plan->parsed()) return runPlan(fs, fromUtf8(dataDir), from, to);
+    if (!parts.any()) parts = allBackupParts;
+    if (backup->parsed()) return runBackup(fs, fromUtf8(dataDir), fromUtf8(out), parts);
+    if (restore->parsed()) {
+        const std::u16string folder = fromUtf8(dataDir);
+        return runRestore(fs, folder, fromUtf8(backupFile), parts, programRunsOn(folder));
+    }
     const std::u16string path = fromUtf8(file);
     const std::u16string musicDir = musicDirBesideTool();
     return show->parsed() ? runShow(fs, path, kind, musicDir) : runCheck(fs, path, kind, musicDir);

@@ -1,7 +1,9 @@
 #include "scheduler/TimedPlayController.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "audio/JobTexts.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
 #include "scheduler/PlayLog.h"
@@ -16,6 +18,17 @@ public:
 
 NoProgramList noProgramList;
 NoLogRows noLogRows;
+
+// The job's copy against the listed program, apart from the last start and a play-now's amount.
+bool playsAsListed(const PlayJob& job, const ProgramRecord& listed) {
+    ProgramRecord copy = job.program;
+    copy.lastStart = listed.lastStart;
+    if (job.manual) {
+        copy.songCount = listed.songCount;
+        copy.seconds = listed.seconds;
+    }
+    return std::memcmp(&copy, &listed, sizeof copy) == 0;
+}
 
 }  // namespace
 
@@ -94,6 +107,19 @@ bool TimedPlayController::isPlaying(std::u16string_view name) const {
 
 void TimedPlayController::stopByName(std::u16string_view name, std::u16string_view reason) {
     stopJobsByName(data_.play, services(), name, reason);
+}
+
+void TimedPlayController::stopPlaysOfReplacedPrograms() {
+    const DateTime now = platform_.clock();
+    std::vector<PlayJob>& queue = data_.play.nowPlaying;
+    for (std::size_t i = 0; i < queue.size();) {
+        const int listed = findProgramByName(data_.programs, fixedView(queue[i].program.name));
+        if (listed >= 0 && playsAsListed(queue[i], data_.programs[static_cast<std::size_t>(listed)])) {
+            ++i;
+            continue;
+        }
+        stopJob(data_.play, services(), i, listed < 0 ? deletedReason : userStopReason, userStopFadeMs, now);
+    }
 }
 
 void TimedPlayController::playNow(const ProgramRecord& program, int amount) {

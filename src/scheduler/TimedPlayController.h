@@ -87,6 +87,10 @@ public:
     // Whether a play (sounding or waiting) of the program of that name is queued, in any letter case.
     bool isPlaying(std::u16string_view name) const;
     void stopByName(std::u16string_view name, std::u16string_view reason);
+    // After the program list was replaced as a whole (a restore): a queued play whose program is
+    // gone stops as a deleted program's does, one whose program now reads differently stops as
+    // a modified one's; plays of programs that came back unchanged go on.
+    void stopPlaysOfReplacedPrograms();
     // "立即播此节目" with the amount entered: pre-empts everything and queues a manual play.
     void playNow(const ProgramRecord& program, int amount);
     // "终止本次播放" on the selected rows of the now-playing list.

@@ -17,19 +17,8 @@ struct ShownPicture {
 void paintPicture(HWND window, const ShownPicture& shown) {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(window, &ps);
-    RECT frame{};
-    GetWindowRect(GetDlgItem(window, shown.dialog.frameId), &frame);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
-    Gdiplus::Bitmap& picture = *shown.picture;
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const double aspect = static_cast<double>(picture.GetWidth()) / picture.GetHeight();
-    const int drawWidth = width / aspect <= height ? width : static_cast<int>(height * aspect);
-    const int drawHeight = static_cast<int>(drawWidth / aspect);
-    const int left = frame.left + (width - drawWidth) / 2;
-    const int top = frame.top + (height - drawHeight) / 2;
     Gdiplus::Graphics graphics(dc);
-    drawScaled(graphics, picture, {left, top, left + drawWidth, top + drawHeight});
+    drawFitted(graphics, *shown.picture, childRect(window, shown.dialog.frameId));
     EndPaint(window, &ps);
 }
 

@@ -51,3 +51,21 @@ void drawScaled(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& picture, const REC
     graphics.DrawImage(&picture, target, 0, 0, static_cast<int>(picture.GetWidth()),
                        static_cast<int>(picture.GetHeight()), Gdiplus::UnitPixel, &attributes);
 }
+
+void drawFitted(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& picture, const RECT& frame) {
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const double aspect = static_cast<double>(picture.GetWidth()) / picture.GetHeight();
+    const int drawWidth = width / aspect <= height ? width : static_cast<int>(height * aspect);
+    const int drawHeight = static_cast<int>(drawWidth / aspect);
+    const int left = frame.left + (width - drawWidth) / 2;
+    const int top = frame.top + (height - drawHeight) / 2;
+    drawScaled(graphics, picture, {left, top, left + drawWidth, top + drawHeight});
+}
+
+RECT childRect(HWND window, int id) {
+    RECT rect{};
+    GetWindowRect(GetDlgItem(window, id), &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

@@ -12,3 +12,9 @@ std::unique_ptr<Gdiplus::Bitmap> loadPngResource(HINSTANCE instance, int id);
 
 // Draws `picture` scaled into the rectangle with high-quality bicubic interpolation.
 void drawScaled(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& picture, const RECT& rect);
+
+// Draws `picture` as large as fits into `frame`, keeping its proportions, centred.
+void drawFitted(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& picture, const RECT& frame);
+
+// The rectangle of `window`'s control `id` in `window`'s client coordinates.
+RECT childRect(HWND window, int id);

@@ -1,6 +1,7 @@
 // The wording of failures with the system's own text.
 #include <gtest/gtest.h>
 
+#include "data/DataFileTexts.h"
 #include "support/MemoryDataFolder.h"
 #include "support/ProgramSamples.h"
 
@@ -26,4 +27,9 @@ TEST(DataFileOtherCodes, TheSystemTextIsInsertedWithoutItsLineBreaks) {
     EXPECT_EQ(read.failure, ReadFailure::io);
     EXPECT_EQ(read.message, u"读文件失败：\n" + data.file + u"\n\nsystem text 23\n\n专家在线 - 主界面左侧点 {帮助栏}");
     EXPECT_TRUE(data.readFailed);
+}
+
+TEST(DataFileOtherCodes, ALongSystemTextIsCutTo255UnitsAndThenTrimmed) {
+    EXPECT_EQ(quotedSystemText(u"\r\n" + std::u16string(300, u'文') + u"\r\n"), std::u16string(253, u'文'));
+    EXPECT_EQ(quotedSystemText(u"\r\n\r\n"), u"");
 }

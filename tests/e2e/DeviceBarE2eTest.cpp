@@ -42,14 +42,17 @@ protected:
     std::wstring settingsPath() const { return dataFolder_ + L"\\设置t"; }
 
     void writeSettings(const std::wstring& outputDevice) {
-        const auto bytes = settingsFileBytes(outputDevice);
+        TestSettings settings;
+        settings.outputDevice = outputDevice;
+        const auto bytes = settingsFileBytes(settings);
         ASSERT_TRUE(bytes.has_value());
         ASSERT_TRUE(writeFileBytes(settingsPath(), *bytes));
     }
 
     std::optional<std::wstring> savedDevice() const {
         const auto bytes = readFileBytes(settingsPath());
-        return bytes ? outputDeviceIn(*bytes) : std::nullopt;
+        const auto settings = bytes ? settingsIn(*bytes) : std::nullopt;
+        return settings ? std::optional(settings->outputDevice) : std::nullopt;
     }
 
     // Starts the program and returns its status bar once it shows these texts.

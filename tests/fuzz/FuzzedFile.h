@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "SingleFileSystem.h"
 #include "data/DataFileRead.h"
+#include "data/SingleFileSystem.h"
 
 // Stops the run when a loader breaks a promise.
 void require(bool condition, const char* what);

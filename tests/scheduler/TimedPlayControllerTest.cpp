@@ -143,6 +143,34 @@ TEST(TimedPlayController, RunsTheBellsWithOrWithoutThePageLists) {
     EXPECT_EQ(bench.timer.period, 0u);
 }
 
+// A restore replaced the list: only plays whose program is gone or reads differently stop.
+TEST(TimedPlayController, AReplacedProgramListStopsThePlaysOfGoneAndChangedPrograms) {
+    ControllerBench bench;
+    const ProgramRecord kept = sampleProgram(u"甲");
+    const ProgramRecord gone = sampleProgram(u"乙");
+    ProgramRecord changed = sampleProgram(u"丙");
+    const ProgramRecord keptManual = sampleProgram(u"丁");
+    bench.programs = {kept, gone, changed, keptManual};
+    PlayJob manual = makeJob(keptManual, true);
+    manual.program.songCount = 5;
+    for (const ProgramRecord& program : std::vector<ProgramRecord>{kept, gone, changed}) {
+        PlayJob job = makeJob(program, false);
+        job.program.lastStart = at(2024, 9, 2, 7, 0, 0);
+        bench.play.nowPlaying.push_back(std::move(job));
+    }
+    bench.play.nowPlaying.push_back(std::move(manual));
+
+    changed.volume = 90;
+    bench.programs = {keptManual, changed, kept};
+    bench.controller.stopPlaysOfReplacedPrograms();
+
+    std::vector<std::u16string> left;
+    for (const PlayJob& job : bench.play.nowPlaying) left.emplace_back(fixedView(job.program.name));
+    EXPECT_EQ(left, (std::vector<std::u16string>{u"甲", u"丁"})) << "a last start and a play-now amount are no change";
+    EXPECT_TRUE(bench.fileHas(u"乙 ◆ 终止播放 ◆ 该节目被删除"));
+    EXPECT_TRUE(bench.fileHas(u"丙 ◆ 终止播放 ◆ 用户终止播放"));
+}
+
 TEST(DeferredPrompt, HoldsMessagesUntilReleasedThenPassesThemThrough) {
     DeferredPrompt deferred;
     deferred.showMessage(u"节假日", MessageIcon::warning);

@@ -7,6 +7,7 @@
 #include "data/DataFile.h"
 #include "scheduler/LogFile.h"
 #include "support/MemoryFileSystem.h"
+#include "support/Utf16Bytes.h"
 
 struct MemoryLogFolder {
     MemoryFileSystem fs;
@@ -17,16 +18,6 @@ struct MemoryLogFolder {
 
     const std::vector<std::uint8_t>& bytes() { return fs.files.at(log); }
 };
-
-// The UTF-16LE bytes of a text, as the log file holds it.
-inline std::vector<std::uint8_t> utf16le(std::u16string_view text) {
-    std::vector<std::uint8_t> bytes;
-    for (const char16_t unit : text) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
-}
 
 inline std::vector<std::uint8_t> withMark(std::u16string_view text) {
     std::vector<std::uint8_t> bytes{0xFF, 0xFE};

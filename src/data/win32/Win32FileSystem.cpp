@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "data/win32/AccessRepair.h"
+#include "data/win32/SystemMessage.h"
 #include "data/win32/WideText.h"
-#include "winutil/SystemMemory.h"
 #include "winutil/UniqueHandle.h"
 
 namespace {
@@ -154,16 +154,5 @@ bool Win32FileSystem::isAdminUnelevated() {
 }
 
 std::u16string Win32FileSystem::systemMessage(ErrorCode code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    const UniqueLocalMemory<wchar_t> owned(buffer);
-    if (length == 0 || buffer == nullptr) return {};
-
-    std::u16string_view text(reinterpret_cast<const char16_t*>(buffer), std::min<DWORD>(length, 255));
-    const auto first = text.find_first_not_of(u"\r\n");
-    if (first == std::u16string_view::npos) return {};
-    const auto last = text.find_last_not_of(u"\r\n");
-    return std::u16string(text.substr(first, last - first + 1));
+    return systemMessageText(code);
 }

@@ -15,9 +15,11 @@
 #include "shell/win32/Shutdown.h"
 #include "shell/win32/Tray.h"
 #include "shell/win32/TroubleshootingPage.h"
+#include "ui/win32/HolidayPageIds.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/SettingsPageIds.h"
 #include "ui/win32/StatusBarIds.h"
+#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 
@@ -58,6 +60,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                     return 0;
                 case IDC_CHOOSE_DEVICE:  // from the status bar's link, for the settings page
                     SendMessageW(shellWindows().pages[settingsPage], WM_COMMAND, IDC_CHOOSE_DEVICE, 0);
+                    return 0;
+                case IDC_PROGRAMS_RESTORED:  // from the settings page's restore, for the pages showing the lists
+                    SendMessageW(shellWindows().pages[timedPlayPage], WM_COMMAND, IDC_PROGRAMS_RESTORED, 0);
+                    return 0;
+                case IDC_CALENDAR_RESTORED:
+                    SendMessageW(shellWindows().pages[holidayPage], WM_COMMAND, IDC_CALENDAR_RESTORED, 0);
                     return 0;
             }
             break;

@@ -3,7 +3,7 @@
 // drive one another.
 #include <windows.h>
 
-inline constexpr UINT WM_TRAY_CALLBACK = WM_APP + 0x67;  // lParam = the mouse message
+#include "winutil/TrayCallback.h"
 
 inline constexpr int pageCount = 6;
 enum PageIndex { timedPlayPage, instantPage, holidayPage, settingsPage, helpPage, troubleshootingPage };

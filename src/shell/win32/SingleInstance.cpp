@@ -41,13 +41,5 @@ void warnAndActivateFirstCopy() {
     MessageBoxW(nullptr, L"岚铃校园定时广播系统：\n软件已在运行，不要重复打开          \n ", L"岚铃校园定时广播系统",
                 MB_OK | MB_TOPMOST | MB_SETFOREGROUND | MB_ICONWARNING);
     const HWND first = findWindowByTitlePrefix(u"岚铃校园定时广播系统 ");
-    if (first == nullptr) return;
-    if (IsWindowVisible(first)) {
-        if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
-        SetForegroundWindow(first);
-    } else {
-        // Hidden in the notification area: the same call-back as a left click on its icon.
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(first, WM_TRAY_CALLBACK, 0, WM_LBUTTONDOWN, SMTO_ABORTIFHUNG, 10000, &result);
-    }
+    if (first != nullptr) bringMainWindowForward(first);
 }

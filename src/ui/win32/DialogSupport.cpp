@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "data/HolidayRecord.h"
 #include "data/win32/Win32Prompt.h"
@@ -107,6 +108,17 @@ void limitPickerToValidDates(HWND dialog, int id) {
     range[1].wMinute = 59;
     range[1].wSecond = 59;
     SendDlgItemMessageW(dialog, id, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+}
+
+HFONT makeDigitFont(HWND window, double heightFactor) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfHeight = static_cast<LONG>(font.lfHeight * heightFactor);
+    font.lfWidth = 0;
+    font.lfWeight = FW_BOLD;
+    font.lfCharSet = GB2312_CHARSET;
+    std::wcscpy(font.lfFaceName, L"SimSun");
+    return CreateFontIndirectW(&font);
 }
 
 void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon) {

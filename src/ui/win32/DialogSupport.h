@@ -68,6 +68,10 @@ void setPickerDate(HWND dialog, int id, int year, int month, int day);
 // Keeps a date picker within the years the data files accept (1853 to 9999).
 void limitPickerToValidDates(HWND dialog, int id);
 
+// The window's dialog font in bold SimSun (GB2312), `heightFactor` times as high: the large
+// digits of the status bar and the countdown.
+HFONT makeDigitFont(HWND window, double heightFactor);
+
 // Message boxes with the main window's title as caption.
 void showAppMessage(HWND owner, std::u16string_view text, MessageIcon icon);
 // Yes/No with the question icon; true for Yes.

@@ -89,6 +89,7 @@ public:
     void command(int id) {
         switch (id) {
             case IDC_LOAD_HOLIDAYS: load(); break;
+            case IDC_CALENDAR_RESTORED: showLists(); break;
             case IDC_ADD_HOLIDAY: add<HolidayList>(); break;
             case IDC_MODIFY_HOLIDAY: modify<HolidayList>(); break;
             case IDC_DELETE_HOLIDAYS: remove<HolidayList>(); break;
@@ -158,6 +159,10 @@ private:
         AppState& app = appState();
         loadHolidays({appDataFolder(), app.paths.holidaysFile, &loadPrompt_, &app.readFailed.holidays}, app.holidays,
                      app.shiftDays);
+        showLists();
+    }
+
+    void showLists() {
         refill<HolidayList>();
         refill<ShiftDayList>();
     }

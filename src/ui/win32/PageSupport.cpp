@@ -40,12 +40,16 @@ POINT contextMenuPoint(HWND control, LPARAM lParam) {
 void paintPageTopLine(HWND page) {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(page, &ps);
+    fillPageTopLine(page, dc);
+    EndPaint(page, &ps);
+}
+
+void fillPageTopLine(HWND page, HDC dc) {
     RECT line{};
     GetClientRect(page, &line);
     line.bottom = static_cast<LONG>(3 * appState().uiScale);
     const UniqueBrush brush(CreateSolidBrush(RGB(230, 230, 230)));
     FillRect(dc, &line, brush.get());
-    EndPaint(page, &ps);
 }
 
 Win32FileSystem& pageFileSystem() {

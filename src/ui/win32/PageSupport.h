@@ -39,6 +39,8 @@ INT_PTR whitePageBackground(WPARAM deviceContext);
 POINT contextMenuPoint(HWND control, LPARAM lParam);
 // The answer to WM_PAINT of a page: a light grey line, 3 × uiScale high, along its top edge.
 void paintPageTopLine(HWND page);
+// The same line, for a page that paints more.
+void fillPageTopLine(HWND page, HDC dc);
 
 Win32FileSystem& pageFileSystem();
 // DataDir and the folder above it, as AppState's paths name them.

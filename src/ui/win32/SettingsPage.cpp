@@ -1,81 +1,296 @@
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <memory>
+
 #include "audio/win32/ToolsSource.h"
 #include "audio/win32/WarmUp.h"
 #include "data/Text.h"
+#include "data/win32/LocalNow.h"
 #include "data/win32/Win32Prompt.h"
-#include "data/win32/WideText.h"
 #include "shell/AppState.h"
 #include "system/DeviceBar.h"
 #include "system/SettingsFile.h"
+#include "system/ShutdownCountdown.h"
+#include "system/win32/AutostartRegistry.h"
+#include "system/win32/WindowsPowerSwitch.h"
 #include "ui/PageTexts.h"
+#include "ui/SettingsEdits.h"
+#include "ui/win32/BackupDialogs.h"
+#include "ui/win32/CountdownDialog.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/OutputDeviceDialog.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
+#include "ui/win32/SettingsDialogs.h"
 #include "ui/win32/SettingsPageIds.h"
 #include "ui/win32/StatusBarIds.h"
+#include "winutil/GdiObjects.h"
+#include "winutil/PngResource.h"
+#include "winutil/TrayCallback.h"
 
 namespace {
 
-// Every 500 ms from the page's creation on: the device bar's refresh.
+// Every 500 ms from the page's creation on: the power rules, then the device bar's refresh.
 constexpr UINT_PTR ruleTimer = 1000;
+constexpr COLORREF separatorColour = RGB(230, 230, 230);
 
-void showSettings(HWND page) {
-    const SettingsRecord& settings = appState().settings;
-    SetDlgItemTextW(page, IDC_OUTPUT_DEVICE, toWide(displayedDeviceName(fixedView(settings.outputDevice))).c_str());
-    SetDlgItemTextW(page, IDC_DUCKING_TEXT, toWide(duckingText(settings.duckPercent)).c_str());
+struct RuleControls {
+    PowerRule rule;
+    int check;
+    int text;
+    int set;
+};
+constexpr RuleControls ruleControls[] = {
+    {PowerRule::dailyShutdown, IDC_DAILY_ON, IDC_DAILY_TEXT, IDC_DAILY_SET},
+    {PowerRule::weeklyShutdown, IDC_WEEKLY_ON, IDC_WEEKLY_TEXT, IDC_WEEKLY_SET},
+    {PowerRule::restart, IDC_RESTART_ON, IDC_RESTART_TEXT, IDC_RESTART_SET},
+};
+
+constexpr std::u16string_view autoLogonAdvice =
+    u"有密码时, 自动登录 Windows：\n"
+    u"1. 按 Win+R, 输入 netplwiz 后回车\n"
+    u"2. 取消勾选 \"要使用本计算机，用户必须输入用户名和密码\"\n"
+    u"3. 点确定, 输入两次 Windows 密码\n\n"
+    u"开机后自动登录; 再勾选上面的 \"立即锁屏\", 登录后立即锁屏, 别人用不了电脑。";
+constexpr std::u16string_view alwaysOnAdvice = u"可一直开机：\n耗电很少，关闭显示器再省一半.\n笔记本电脑不要合上，防止休眠.\u3000";
+constexpr std::u16string_view biosPowerOnAdvice =
+    u"通过主板BIOS定时开机：\n"
+    u"1. 开机时按 Del、F2 或 F10 (看主板说明) 进入 BIOS 设置\n"
+    u"2. 电源管理 (Power Management) 中找到 \"RTC Alarm\" 或 \"Resume By Alarm\"\n"
+    u"3. 设为 Enabled, 填入开机时间, 按 F10 保存退出\n\n"
+    u"注意：拔掉电源插头或主板电池没电时, 定时开机不起作用。";
+constexpr std::u16string_view amplifierAdvice =
+    u"功放定时开/关：\n"
+    u"1. 功放的电源插到时控开关 (定时插座) 上\n"
+    u"2. 开的时间比第一个节目早 2 分钟, 关的时间比最后一个节目晚 2 分钟\n\n"
+    u"功放开着却没有声音时, 先查功放的音量旋钮和音频线。";
+constexpr std::u16string_view timetableAdvice = u"作息表切换：\n可通过备份、还原实现";
+
+struct PageArguments {
+    Prompt& loadPrompt;
+};
+
+// The page while it exists: shows the settings and the logon-start options, saves every change
+// at once, and checks the power rules on its timer for the life of the program.
+class SettingsPage : public ShutdownRuleHost {
+public:
+    SettingsPage(HWND window, const PageArguments& arguments) : window_(window), loadPrompt_(arguments.loadPrompt) {}
+
+    void setUp() {
+        title_ = loadPngResource(GetModuleHandleW(nullptr), IDB_SETTINGS_TITLE);
+        showAll();
+        SetTimer(window_, ruleTimer, 500, nullptr);
+    }
+
+    void tearDown() { KillTimer(window_, ruleTimer); }
+
+    void tick() {
+        AppState& app = appState();
+        ruleCheck_.check(app.settings, app.powerRuleStamps, *this);
+    }
+
+    void command(int id) {
+        for (const RuleControls& controls : ruleControls) {
+            if (id == controls.check) return tickRule(controls);
+            if (id == controls.set) return editRule(controls);
+        }
+        switch (id) {
+            case IDC_LOAD_SETTINGS: load(); break;
+            case IDC_AUTOSTART: tickAutostart(); break;
+            case IDC_AUTOSTART_HIDDEN:
+            case IDC_AUTOSTART_LOCK: tickAutostartOption(); break;
+            case IDC_CHOOSE_DEVICE: chooseDevice(); break;
+            case IDC_DUCKING_SET: editDucking(); break;
+            case IDC_HIDE_TO_TRAY: askMainWindow(IDC_HIDE_TO_TRAY); break;
+            case IDC_BACKUP: backupFromPage(window_); break;
+            case IDC_RESTORE: restoreFromPage(window_); break;
+            case IDC_AUTO_LOGON_LINK: inform(autoLogonAdvice); break;
+            case IDC_ALWAYS_ON_LINK: inform(alwaysOnAdvice); break;
+            case IDC_BIOS_POWER_ON_LINK: inform(biosPowerOnAdvice); break;
+            case IDC_AMPLIFIER_TIMER_LINK: inform(amplifierAdvice); break;
+            case IDC_TIMETABLE_SWITCH: inform(timetableAdvice); break;
+        }
+    }
+
+    // The top line, the title picture, and a line between the two columns.
+    void paint() {
+        PAINTSTRUCT ps;
+        const HDC dc = BeginPaint(window_, &ps);
+        fillPageTopLine(window_, dc);
+        RECT separator{300, 50, 301, 270};
+        MapDialogRect(window_, &separator);
+        const UniqueBrush brush(CreateSolidBrush(separatorColour));
+        FillRect(dc, &separator, brush.get());
+        if (title_) {
+            Gdiplus::Graphics graphics(dc);
+            drawFitted(graphics, *title_, childRect(window_, IDC_SETTINGS_TITLE));
+        }
+        EndPaint(window_, &ps);
+    }
+
+    DateTime localNow() override { return ::localNow(); }
+    // Posted: the bar refreshes after the timer's handler has returned.
+    void postDeviceBarRefresh() override {
+        PostMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(IDC_REFRESH_BAR, 0), 0);
+    }
+    void runCountdown(int mode) override {
+        bringMainWindowForward(GetParent(window_));
+        runCountdownDialog(window_, mode, power_);
+    }
+
+private:
+    void showAll() {
+        const AppState& app = appState();
+        const AutostartOptions& autostart = app.autostart;
+        setChecked(window_, IDC_AUTOSTART, autostart.autostart != 0);
+        setChecked(window_, IDC_AUTOSTART_HIDDEN, autostart.autostartHidden != 0);
+        setChecked(window_, IDC_AUTOSTART_LOCK, autostart.autostartLock != 0);
+        enableControls(window_, {IDC_AUTOSTART_HIDDEN, IDC_AUTOSTART_LOCK}, autostart.autostart != 0);
+        for (const RuleControls& controls : ruleControls) {
+            const bool on = powerRuleOn(app.settings, controls.rule);
+            setChecked(window_, controls.check, on);
+            enableControls(window_, {controls.text, controls.set}, on);
+            setControlText(window_, controls.text, powerRuleText(app.settings, controls.rule));
+        }
+        showDucking();
+        showDevice();
+    }
+
+    void showDucking() { setControlText(window_, IDC_DUCKING_TEXT, duckingText(appState().settings.duckPercent)); }
+
+    void showDevice() {
+        setControlText(window_, IDC_OUTPUT_DEVICE, displayedDeviceName(fixedView(appState().settings.outputDevice)));
+    }
+
+    void load() {
+        AppState& app = appState();
+        loadSettings({appDataFolder(), app.paths.settingsFile, &loadPrompt_, &app.readFailed.settings}, app.settings);
+        loadAutostart(app.autostart, app.paths.exePath, loadPrompt_);
+        showAll();
+        warmUpDevice(fixedView(app.settings.outputDevice), window_, toolsConfigFor(app.paths.exeDir));
+        askMainWindow(IDC_REFRESH_BAR);
+    }
+
+    void saveSettingsFile() {
+        AppState& app = appState();
+        Win32Prompt prompt(window_);
+        saveSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
+    }
+
+    void saveAutostartValue() {
+        AppState& app = appState();
+        Win32Prompt prompt(window_);
+        saveAutostart(app.autostart, app.paths.exePath, prompt);
+    }
+
+    void tickAutostart() {
+        const bool on = isChecked(window_, IDC_AUTOSTART);
+        setAutostartOn(appState().autostart, on);
+        enableControls(window_, {IDC_AUTOSTART_HIDDEN, IDC_AUTOSTART_LOCK}, on);
+        if (!on) {
+            setChecked(window_, IDC_AUTOSTART_HIDDEN, false);
+            setChecked(window_, IDC_AUTOSTART_LOCK, false);
+        }
+        saveAutostartValue();
+    }
+
+    void tickAutostartOption() {
+        AutostartOptions& autostart = appState().autostart;
+        autostart.autostartHidden = isChecked(window_, IDC_AUTOSTART_HIDDEN) ? 1 : 0;
+        autostart.autostartLock = isChecked(window_, IDC_AUTOSTART_LOCK) ? 1 : 0;
+        saveAutostartValue();
+    }
+
+    void tickRule(const RuleControls& controls) {
+        AppState& app = appState();
+        const bool on = isChecked(window_, controls.check);
+        setPowerRuleOn(app.settings, app.powerRuleStamps, controls.rule, on);
+        enableControls(window_, {controls.text, controls.set}, on);
+        saveSettingsFile();
+    }
+
+    void editRule(const RuleControls& controls) {
+        AppState& app = appState();
+        PowerRuleChoice choice = powerRuleChoice(app.settings, controls.rule);
+        if (editPowerRule(window_, controls.rule, choice) != IDOK) return;
+        storePowerRuleChoice(app.settings, app.powerRuleStamps, controls.rule, choice);
+        setControlText(window_, controls.text, powerRuleText(app.settings, controls.rule));
+        saveSettingsFile();
+    }
+
+    void chooseDevice() {
+        if (chooseOutputDevice(window_) != IDOK) return;
+        showDevice();
+        askMainWindow(IDC_REFRESH_BAR);
+        saveSettingsFile();
+    }
+
+    void editDucking() {
+        SettingsRecord& settings = appState().settings;
+        DuckChoice choice = duckChoice(settings);
+        if (editDuck(window_, choice) != IDOK || !storeDuckChoice(settings, choice)) return;
+        showDucking();
+        saveSettingsFile();
+    }
+
+    // The main window hides itself to the tray and passes the refresh on to the status bar.
+    void askMainWindow(WORD command) { SendMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+
+    void inform(std::u16string_view text) { showAppMessage(window_, text, MessageIcon::information); }
+
+    HWND window_;
+    Prompt& loadPrompt_;
+    std::unique_ptr<Gdiplus::Bitmap> title_;
+    ShutdownRuleCheck ruleCheck_;
+    WindowsPowerSwitch power_;
+};
+
+bool isLink(UINT_PTR id) {
+    return id == IDC_AUTO_LOGON_LINK || id == IDC_ALWAYS_ON_LINK || id == IDC_BIOS_POWER_ON_LINK ||
+           id == IDC_AMPLIFIER_TIMER_LINK;
 }
 
-// The main window shows the status bar and the tray icon: the page asks it.
-void askMainWindow(HWND page, WORD command) {
-    SendMessageW(GetParent(page), WM_COMMAND, MAKEWPARAM(command, 0), 0);
-}
-
-void chooseDevice(HWND page) {
-    if (chooseOutputDevice(page) != IDOK) return;
-    showSettings(page);
-    askMainWindow(page, IDC_REFRESH_BAR);
-    AppState& app = appState();
-    Win32Prompt prompt(page);
-    saveSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
-}
-
-void loadSettingsData(HWND page, Prompt& prompt) {
-    AppState& app = appState();
-    loadSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
-    warmUpDevice(fixedView(app.settings.outputDevice), page, toolsConfigFor(app.paths.exeDir));
-    showSettings(page);
-    askMainWindow(page, IDC_REFRESH_BAR);
+// Static texts and check boxes lie on the white page; the read-only edits are white and opaque,
+// so that a changed text never shows through the old one.
+INT_PTR colourControl(WPARAM deviceContext, LPARAM control) {
+    wchar_t className[8] = {};
+    GetClassNameW(reinterpret_cast<HWND>(control), className, 8);
+    if (lstrcmpiW(className, L"Edit") != 0) return whitePageBackground(deviceContext);
+    SetBkColor(reinterpret_cast<HDC>(deviceContext), RGB(255, 255, 255));
+    return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
 }
 
 INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* page = pageObject<SettingsPage, PageArguments>(window, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            keepDialogState(window, lParam);
-            showSettings(window);
-            SetTimer(window, ruleTimer, 500, nullptr);
-            return TRUE;
-        case WM_TIMER:
-            // Posted: the bar refreshes after this handler has returned.
-            if (wParam == ruleTimer) PostMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(IDC_REFRESH_BAR, 0), 0);
             return TRUE;
         case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
             return whitePageBackground(wParam);
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDC_LOAD_SETTINGS:
-                    loadSettingsData(window, dialogState<Prompt>(window));
-                    break;
-                case IDC_HIDE_TO_TRAY:
-                    askMainWindow(window, IDC_HIDE_TO_TRAY);
-                    break;
-                case IDC_CHOOSE_DEVICE:
-                    chooseDevice(window);
-                    break;
-            }
+        case WM_CTLCOLORSTATIC:
+            return colourControl(wParam, lParam);
+    }
+    if (!page) return FALSE;
+    switch (message) {
+        case WM_PAINT:
+            page->paint();
             return TRUE;
+        case WM_TIMER:
+            if (wParam == ruleTimer) page->tick();
+            return TRUE;
+        case WM_COMMAND:
+            // Links answer their id as a command too, so they can be driven from outside.
+            page->command(LOWORD(wParam));
+            return TRUE;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if ((header.code != NM_CLICK && header.code != NM_RETURN) || !isLink(header.idFrom)) return FALSE;
+            page->command(static_cast<int>(header.idFrom));
+            return TRUE;
+        }
     }
     return FALSE;
 }
@@ -83,5 +298,6 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 HWND createSettingsPage(HWND mainWindow, Prompt& loadPrompt) {
-    return createPageDialog(IDD_SETTINGS_PAGE, mainWindow, settingsPageProc, reinterpret_cast<LPARAM>(&loadPrompt));
+    const PageArguments arguments{loadPrompt};
+    return createPageDialog(IDD_SETTINGS_PAGE, mainWindow, settingsPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cwchar>
 #include <memory>
 
 #include "audio/DefaultDevice.h"
@@ -58,18 +57,6 @@ struct StatusBarState {
     std::array<RECT, groupIds.size()> templateRects{};  // the group where the template puts it
 };
 std::unique_ptr<StatusBarState> state;
-
-// The dialog font, bold, in SimSun and 1.85 times as high.
-HFONT makeVolumeFont(HWND bar) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)), sizeof font, &font);
-    font.lfHeight = static_cast<LONG>(font.lfHeight * 1.85);
-    font.lfWidth = 0;
-    font.lfWeight = FW_BOLD;
-    font.lfCharSet = GB2312_CHARSET;
-    std::wcscpy(font.lfFaceName, L"SimSun");
-    return CreateFontIndirectW(&font);
-}
 
 void keepTemplatePositions(HWND bar) {
     for (std::size_t i = 0; i < groupIds.size(); ++i) {
@@ -167,7 +154,7 @@ INT_PTR CALLBACK statusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_INITDIALOG:
             state = std::make_unique<StatusBarState>();
             state->navBar = reinterpret_cast<HWND>(lParam);
-            state->volumeFont.reset(makeVolumeFont(window));
+            state->volumeFont.reset(makeDigitFont(window, 1.85));
             SendDlgItemMessageW(window, IDC_VOLUME_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(state->volumeFont.get()),
                                 FALSE);
             keepTemplatePositions(window);

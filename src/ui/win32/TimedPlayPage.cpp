@@ -60,6 +60,10 @@ public:
             case IDC_LOAD_PROGRAMS:
                 load();
                 break;
+            case IDC_PROGRAMS_RESTORED:
+                timedPlay_.stopPlaysOfReplacedPrograms();
+                rebuildProgramList(programList_, appState().programs, localNow());
+                break;
             case IDC_STOP_PLAY_LINK:
             case IDM_STOP_PLAYS:
                 stopSelectedPlays();

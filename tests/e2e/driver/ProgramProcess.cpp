@@ -23,6 +23,13 @@ DWORD ProgramProcess::start(const std::wstring& exe, const std::wstring& argumen
     return 0;
 }
 
+bool ProgramProcess::adopt(DWORD pid) {
+    process_ = UniqueHandle(
+        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+    id_ = process_ ? pid : 0;
+    return static_cast<bool>(process_);
+}
+
 bool ProgramProcess::running() const {
     return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
@@ -32,6 +39,13 @@ std::optional<DWORD> ProgramProcess::waitForExit(DWORD timeoutMs) const {
     DWORD code = 0;
     if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
     return code;
+}
+
+std::optional<std::wstring> ProgramProcess::imagePath() const {
+    wchar_t path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (!process_ || !QueryFullProcessImageNameW(process_.get(), 0, path, &size)) return std::nullopt;
+    return std::wstring(path, size);
 }
 
 void ProgramProcess::terminate() {

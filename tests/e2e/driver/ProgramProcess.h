@@ -17,11 +17,15 @@ public:
 
     // Starts `exe` with `arguments` (empty: none); returns the system error code, 0 on success.
     DWORD start(const std::wstring& exe, const std::wstring& arguments);
+    // Takes over process `pid`, started by another program; false when it cannot be opened.
+    bool adopt(DWORD pid);
 
     DWORD id() const { return id_; }
     bool running() const;
     // The exit code once the process has ended within `timeoutMs`.
     std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
+    // The full path of the program file; none when the system does not tell.
+    std::optional<std::wstring> imagePath() const;
     // Ends a process still running and waits (bounded) until it has gone.
     void terminate();
 

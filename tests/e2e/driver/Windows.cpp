@@ -23,7 +23,7 @@ BOOL CALLBACK matchTopLevel(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<TopLevelSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid) return TRUE;
+    if (search->pid != 0 && pid != search->pid) return TRUE;
     if (search->dialogsOnly) {
         if (classOf(window) != L"#32770") return TRUE;
         if (search->owner != nullptr && GetWindow(window, GW_OWNER) != search->owner) return TRUE;

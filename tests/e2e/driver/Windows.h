@@ -9,8 +9,8 @@
 
 inline constexpr DWORD sendTimeoutMs = 10000;
 
-// The first top-level window of process `pid` (visible or not) whose title begins with
-// `titlePrefix` and, when `className` is given, of that class.
+// The first top-level window of process `pid` (0: of any process), visible or not, whose title
+// begins with `titlePrefix` and, when `className` is given, of that class.
 HWND findTopLevelWindow(DWORD pid, std::wstring_view titlePrefix, std::wstring_view className = {});
 // A dialog box (class #32770) of process `pid`; with `owner`, only one owned by that window.
 HWND findDialog(DWORD pid, HWND owner = nullptr);

@@ -6,6 +6,7 @@
 # hardware.png              the broadcast hardware diagram of the help page
 # system-volume-new.png     where Windows 6 and later set the volume the status bar shows
 # system-volume-old.png     the same for the versions before
+# settings-title.png        the settings page's title, at twice its size
 set -euo pipefail
 convert=$1
 out=$2
@@ -175,3 +176,14 @@ d+=(-fill white -stroke '#555555' -strokewidth 2 -draw "rectangle 410,380 426,39
     -annotate +30+222 "没有小喇叭时：" -annotate +30+246 "控制面板 → 声音和音频设备" -annotate +30+270 "→ 音量 → 高级"
     -annotate +30+510 "底部状态栏的“系统音量” = “音量控制”的音量 × “波形”的音量。")
 "$convert" "${d[@]}" "PNG24:$out/system-volume-old.png"
+
+# The settings page's title: a gear beside the page's name and what it holds.
+"$convert" -size 360x60 xc:none \
+    -fill '#1e7fd0' -draw "circle 30,30 30,8" \
+    -fill white -draw "circle 30,30 30,20" -fill '#1e7fd0' -draw "circle 30,30 30,25" \
+    -stroke white -strokewidth 5 -draw "line 30,6 30,14" -draw "line 30,46 30,54" \
+    -draw "line 6,30 14,30" -draw "line 46,30 54,30" \
+    -draw "line 13,13 19,19" -draw "line 41,41 47,47" -draw "line 13,47 19,41" -draw "line 41,19 47,13" \
+    -stroke none -font $bold -pointsize 30 -fill '#0b4f7c' -gravity west -annotate +66-10 "设置" \
+    -font $regular -pointsize 17 -fill '#3b6b86' -annotate +67+16 "开关机 · 音频设备 · 音量降低" \
+    "PNG32:$out/settings-title.png"

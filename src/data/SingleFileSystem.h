@@ -1,6 +1,7 @@
 #pragma once
-// A file system whose only content is one read-only file held in memory, so a
-// fuzzer touches no disk. Every other path is absent; every change is refused.
+// A file system whose only content is one read-only file held in memory: a loader checks
+// bytes that are not (yet) a file on disk, such as a file inside a backup, or a fuzz input.
+// Every other path is absent; every change is refused.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "SingleFileSystem.h"
+#include "data/SingleFileSystem.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,0 +1,34 @@
+#include "lvtxctl/RunningProgram.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <string>
+
+#include "data/win32/WideText.h"
+
+namespace {
+
+// The full path without separators at its end, or empty.
+std::u16string fullPath(std::u16string_view path) {
+    const std::wstring wide = toWide(path);
+    wchar_t full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameW(wide.c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::u16string result = fromWide(full);
+    while (!result.empty() && (result.back() == u'\\' || result.back() == u'/')) result.pop_back();
+    return result;
+}
+
+}  // namespace
+
+bool programRunsOn(std::u16string_view dataDir) {
+    // The program holds its single-instance mutex for as long as it runs.
+    const HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"TolvarBroadcastingMutex");
+    if (mutex == nullptr) return false;
+    CloseHandle(mutex);
+    wchar_t appData[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData))) return true;
+    return sameTextIgnoringCase(fullPath(dataDir), fullPath(fromWide(appData) + u"\\lvtx.10"));
+}

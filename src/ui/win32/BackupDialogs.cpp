@@ -1,0 +1,119 @@
+#include "ui/win32/BackupDialogs.h"
+
+#include <commdlg.h>
+
+#include <optional>
+#include <string>
+
+#include "data/Backup.h"
+#include "data/win32/LocalNow.h"
+#include "data/win32/Win32Prompt.h"
+#include "data/win32/WideText.h"
+#include "shell/AppState.h"
+#include "ui/win32/BackupDialogIds.h"
+#include "ui/win32/DialogSupport.h"
+#include "ui/win32/HolidayPageIds.h"
+#include "ui/win32/PageSupport.h"
+#include "ui/win32/TimedPlayPageIds.h"
+
+namespace {
+
+constexpr DWORD pathUnits = 260;
+constexpr wchar_t backupFilter[] = L"备份文件 (*.lvtxbak)\0*.lvtxbak\0所有文件 (*.*)\0*.*\0";
+
+ScheduleFiles appScheduleFiles() {
+    const AppPaths& paths = appState().paths;
+    return {appDataFolder(), paths.programsFile, paths.holidaysFile};
+}
+
+void showParts(HWND dialog, const BackupParts& parts) {
+    setChecked(dialog, IDC_PART_PROGRAMS, parts.programs);
+    setChecked(dialog, IDC_PART_HOLIDAYS, parts.holidays);
+    setChecked(dialog, IDC_PART_SHIFT_DAYS, parts.shiftDays);
+}
+
+// The ticked lists; false after the hint when none is.
+bool takeTicked(HWND dialog, BackupParts& parts, std::u16string_view noneTicked) {
+    parts = {isChecked(dialog, IDC_PART_PROGRAMS), isChecked(dialog, IDC_PART_HOLIDAYS),
+             isChecked(dialog, IDC_PART_SHIFT_DAYS)};
+    if (!parts.any()) showAppMessage(dialog, noneTicked, MessageIcon::information);
+    return parts.any();
+}
+
+// The backup file from the system's file dialog: a new one to save, or one to open.
+std::optional<std::u16string> chooseBackupFile(HWND owner, bool saving) {
+    std::wstring path(pathUnits, L'\0');
+    if (saving) {
+        const std::wstring name = toWide(defaultBackupName(localNow()));
+        path.replace(0, name.size(), name);
+    }
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = backupFilter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = pathUnits;
+    dialog.lpstrDefExt = L"lvtxbak";
+    dialog.lpstrTitle = saving ? L"保存备份文件" : L"打开备份文件";
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR |
+                   (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL chosen = saving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    if (!chosen) return std::nullopt;
+    return fromWide(path.c_str());
+}
+
+void backUp(HWND dialog, BackupParts& parts) {
+    if (!takeTicked(dialog, parts, u"请勾选要备份的内容")) return;
+    const auto target = chooseBackupFile(dialog, true);
+    if (!target) return;
+    const BackupOutcome outcome = writeBackup(appScheduleFiles(), parts, *target);
+    if (!outcome.ok) {
+        showAppMessage(dialog, outcome.message, MessageIcon::warning);
+        return;
+    }
+    showAppMessage(dialog, backupDoneText(parts, *target), MessageIcon::information);
+    EndDialog(dialog, IDOK);
+}
+
+// The pages show the replaced lists, through the main window that holds them all; before the
+// closing box, whose message loop would let the scheduler tick with the old plays.
+void tellPages(HWND dialog, const BackupParts& restored) {
+    const HWND mainWindow = GetAncestor(dialog, GA_ROOTOWNER);
+    if (restored.programs) SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_PROGRAMS_RESTORED, 0), 0);
+    if (restored.calendar()) SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_CALENDAR_RESTORED, 0), 0);
+}
+
+void restore(HWND dialog, BackupParts& parts) {
+    if (!takeTicked(dialog, parts, u"请勾选要还原的内容")) return;
+    const auto source = chooseBackupFile(dialog, false);
+    if (!source) return;
+    const RestoreCheck check = checkBackup(pageFileSystem(), *source, parts);
+    if (!check.ok) {
+        showAppMessage(dialog, check.message, MessageIcon::warning);
+        return;
+    }
+    AppState& app = appState();
+    if (!askAppQuestion(dialog, restoreQuestion(parts, app.paths.dataDir))) return;
+    Win32Prompt prompt(dialog);
+    const RestoreOutcome outcome =
+        applyRestore({appScheduleFiles(), &prompt, &app.readFailed.programs, &app.readFailed.holidays}, check.source,
+                     {app.programs, app.holidays, app.shiftDays}, localNow());
+    tellPages(dialog, outcome.restored);
+    if (outcome.complete) showAppMessage(dialog, restoreDoneText(outcome), MessageIcon::information);
+    else showAppMessage(dialog, restoreStoppedText(parts, outcome.restored), MessageIcon::warning);
+    EndDialog(dialog, outcome.complete ? IDOK : IDCANCEL);
+}
+
+}  // namespace
+
+// Both dialogs open with every list ticked; their one button ("备份…", "还原…") is OK.
+void backupFromPage(HWND page) {
+    BackupParts parts = allBackupParts;
+    runDialog(page, IDD_BACKUP_DIALOG, confirmingDialogProc<BackupParts, showParts, backUp>, &parts);
+}
+
+void restoreFromPage(HWND page) {
+    BackupParts parts = allBackupParts;
+    runDialog(page, IDD_RESTORE_DIALOG, confirmingDialogProc<BackupParts, showParts, restore>, &parts);
+}

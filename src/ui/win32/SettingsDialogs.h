@@ -1,0 +1,10 @@
+#pragma once
+// The settings page's small dialogs: "每天关机", "每周关机" and "关机重启" on a rule's time and
+// days, and "音量降低" on the ducking. Each edits its value in place and returns IDOK, or
+// IDCANCEL with the value unchanged.
+#include <windows.h>
+
+#include "ui/SettingsEdits.h"
+
+int editPowerRule(HWND owner, PowerRule rule, PowerRuleChoice& choice);
+int editDuck(HWND owner, DuckChoice& choice);
