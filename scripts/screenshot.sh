@@ -1,27 +1,38 @@
 #!/usr/bin/env bash
-# Takes the README's pictures of the main window: lvtx.exe in a Wine virtual desktop of
-# 1280x800, either on a sample school day with one program playing and one waiting, or on its
-# holiday page with a sample school year's holidays and shift days.
-#   screenshot.sh [OUTPUT]               the timed-play page (default docs/main-window.png)
-#   screenshot.sh --holidays [OUTPUT]    the holiday page (default docs/holiday-page.png)
+# Takes the README's pictures: lvtx.exe in a Wine virtual desktop of 1280x800, showing one page.
+#   screenshot.sh [PAGE [OUTPUT]]
+# PAGE (default timed) and its default picture:
+#   timed            docs/main-window.png         a sample school day, one program playing, one waiting
+#   instant          docs/instant-page.png        the immediate-play list of a new installation
+#   holidays         docs/holiday-page.png        a sample school year's holidays and shift days
+#   settings         docs/settings-page.png
+#   help             docs/help-page.png
+#   troubleshooting  docs/troubleshooting-page.png
+#   all              each of them, into its default picture
 # LVTX_BUILD_DIR names a configured Windows build (default build/windows, configured here).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-page=
-default=docs/main-window.png
-if [ "${1:-}" = --holidays ]; then
-    page=--holidays
-    default=docs/holiday-page.png
-    shift
-fi
-output=$(realpath -m "${1:-$default}")
+page=${1:-timed}
+case $page in
+    timed) default=docs/main-window.png; button=0 ;;
+    instant) default=docs/instant-page.png; button=1 ;;
+    holidays) default=docs/holiday-page.png; button=2 ;;
+    settings) default=docs/settings-page.png; button=3 ;;
+    help) default=docs/help-page.png; button=4 ;;
+    troubleshooting) default=docs/troubleshooting-page.png; button=5 ;;
+    all)
+        for each in timed instant holidays settings help troubleshooting; do bash "$0" "$each"; done
+        exit 0 ;;
+    *) echo "screenshot.sh: unknown page $page" >&2; exit 2 ;;
+esac
+output=$(realpath -m "${2:-$default}")
 build=${LVTX_BUILD_DIR:-build/windows}
 
 if [ "${LVTX_WINE_READY:-0}" != 1 ]; then
     if [ -z "${LVTX_BUILD_DIR:-}" ]; then cmake --preset windows >/dev/null; fi
     cmake --build "$build" --target lvtx
-    exec bash scripts/wine-harness.sh bash "$0" $page "$output"
+    exec bash scripts/wine-harness.sh bash "$0" "$page" "$output"
 fi
 exe=$(realpath "$build/lvtx.exe")
 
@@ -31,10 +42,10 @@ data_dir="$("$wine" winepath -u "$appdata" 2>/dev/null)/lvtx.10"
 audio_dir="$WINEPREFIX/drive_c/校园铃声"
 log="$data_dir/日志t.txt"
 
-if [ -n "$page" ]; then
+ready=软件启动
+if [ "$page" = holidays ]; then
     python3 "$root/scripts/sample_calendar.py" "$data_dir"
-    ready=软件启动
-else
+elif [ "$page" = timed ]; then
     # Sounds made here, never kept: short bells and two folders of songs.
     mkdir -p "$audio_dir/歌曲" "$audio_dir/早读音乐"
     tone() { sox -n -r 22050 -c 1 "$1" synth "$2" sine "$3" vol 0.3; }
@@ -56,9 +67,11 @@ for _ in $(seq 120); do
     sleep 0.5
 done
 sleep 2
-if [ -n "$page" ]; then
-    # The navigation bar's third button, below the maximised window's caption.
-    xdotool mousemove 70 140 click 1
+if [ "$button" != 0 ]; then
+    # The middle of the navigation bar's button, below the maximised window's caption
+    # (buttons 35, 35, 52, 72, 72 and 72 pixels high from y = 15 of the bar, with their gaps).
+    centres=(55 91 143 206 279 351)
+    xdotool mousemove 70 "${centres[$button]}" click 1
     sleep 1
 fi
 mkdir -p "$(dirname "$output")"

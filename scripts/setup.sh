@@ -11,6 +11,7 @@ packages=(
   wine64 xvfb xauth x11-utils imagemagick xdotool
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   sox ffmpeg
+  nsis
   locales fonts-noto-cjk
   fonts-droid-fallback fonts-wine
   python3

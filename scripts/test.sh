@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds everything and runs every test:
 # the native unit tests (with sanitizers), the tool tests, the Windows tests under Wine,
-# and a bounded fuzzing run of the data-file readers.
+# the release packages and their test under Wine, and a bounded fuzzing run of the data-file
+# readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,5 +15,9 @@ ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 cmake --preset windows
 cmake --build --preset windows
 bash scripts/wine-harness.sh ctest --test-dir build/windows --output-on-failure
+
+# The release packages, built from that build and tried as a user would.
+LVTX_BUILD_DIR=build/windows bash scripts/package.sh
+LVTX_BUILD_DIR=build/windows bash scripts/release-test.sh
 
 bash scripts/fuzz.sh "${LVTX_FUZZ_SECONDS:-60}"

@@ -1,0 +1,143 @@
+; The installer lvtx-<version>-setup.exe and the uninstaller uninst.exe it writes.
+; scripts/package.sh builds it from the staged program folder:
+;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DSTAGE=<program folder> -DREMOVAL_LIST=<nsh> \
+;            -DICON=<ico> -DOUTFILE=<exe> installer.nsi
+; REMOVAL_LIST deletes exactly the staged files and then their folders when empty, so that
+; whatever the user put into the program folder (songs in music\, say) stays.
+; Both run with /S silently. The data folder %APPDATA%\lvtx.10 is never touched: an upgrade and
+; an uninstall keep every program, holiday, setting and the log.
+
+Unicode true
+Target amd64-unicode
+ManifestDPIAware true
+; Program Files and the all-users shortcuts need an administrator.
+RequestExecutionLevel admin
+SetCompressor /SOLID lzma
+
+!define PRODUCT "岚铃校园定时广播系统"
+!define PUBLISHER "岚铃软件工作室"
+!define LAUNCHER "TolvarBroadcasting.exe"
+!define UNINSTALLER "uninst.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TolvarBroadcasting"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define RUN_VALUE "TolvarBroadcasting"
+!define MAIN_CLASS "TolvarBroadcasting"
+!define MUTEX "TolvarBroadcastingMutex"
+!define MENU_FOLDER "$SMPROGRAMS\${PRODUCT}"
+!define MENU_LINK "${MENU_FOLDER}\${PRODUCT}.lnk"
+!define MENU_UNINSTALL_LINK "${MENU_FOLDER}\卸载 ${PRODUCT}.lnk"
+!define DESKTOP_LINK "$DESKTOP\${PRODUCT}.lnk"
+
+Name "${PRODUCT} ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${PRODUCT}"
+; An upgrade goes where the installed copy lies.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=2052 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=2052 "FileDescription" "${PRODUCT} ${VERSION} 安装程序"
+VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=2052 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=2052 "LegalCopyright" "Copyright © 2026 ${PUBLISHER}"
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include WinMessages.nsh
+!include FileFunc.nsh
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+; Ends a running copy of the program before its files are replaced or removed (Windows refuses
+; both while it runs). The program is asked the way Windows' restart manager asks it at the end
+; of a session: WM_ENDSESSION takes it through its own exit, which fades the sound out and closes
+; the window. Only when it has not ended within ten seconds is it terminated, with exit code 1.
+; A copy that is still starting holds the mutex before its window exists: wait for the window.
+!macro DEFINE_END_RUNNING_COPY un
+Function ${un}endRunningCopy
+  StrCpy $1 0
+  ${Do}
+    FindWindow $0 "${MAIN_CLASS}"
+    ${If} $0 <> 0
+      System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r2)'
+      ; SYNCHRONIZE | PROCESS_TERMINATE
+      System::Call 'kernel32::OpenProcess(i 0x00100001, i 0, i r2) p .r3'
+      DetailPrint "正在关闭运行中的 ${PRODUCT}…"
+      SendMessage $0 ${WM_ENDSESSION} 1 1 /TIMEOUT=5000
+      ${If} $3 P<> 0
+        System::Call 'kernel32::WaitForSingleObject(p r3, i 10000) i .r4'
+        ${If} $4 <> 0
+          System::Call 'kernel32::TerminateProcess(p r3, i 1)'
+          System::Call 'kernel32::WaitForSingleObject(p r3, i 5000)'
+        ${EndIf}
+        System::Call 'kernel32::CloseHandle(p r3)'
+      ${EndIf}
+      ${Break}
+    ${EndIf}
+    ; SYNCHRONIZE
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${MUTEX}") p .r3'
+    ${If} $3 P= 0
+      ${Break}
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r3)'
+    IntOp $1 $1 + 1
+    ${If} $1 > 50
+      ${Break}
+    ${EndIf}
+    Sleep 200
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_END_RUNNING_COPY ""
+!insertmacro DEFINE_END_RUNNING_COPY "un."
+
+Section
+  Call endRunningCopy
+  SetOutPath "$INSTDIR"
+  File /r "${STAGE}/*"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+
+  SetShellVarContext all
+  SetOutPath "$INSTDIR"
+  CreateDirectory "${MENU_FOLDER}"
+  CreateShortcut "${MENU_LINK}" "$INSTDIR\${LAUNCHER}"
+  CreateShortcut "${MENU_UNINSTALL_LINK}" "$INSTDIR\${UNINSTALLER}"
+  CreateShortcut "${DESKTOP_LINK}" "$INSTDIR\${LAUNCHER}"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${LAUNCHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Uninstall"
+  Call un.endRunningCopy
+  !include /CHARSET=UTF8 "${REMOVAL_LIST}"
+  Delete "$INSTDIR\${UNINSTALLER}"
+  RMDir "$INSTDIR"
+
+  SetShellVarContext all
+  Delete "${MENU_LINK}"
+  Delete "${MENU_UNINSTALL_LINK}"
+  RMDir "${MENU_FOLDER}"
+  Delete "${DESKTOP_LINK}"
+
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; The logon start of the settings page names the removed program.
+  DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+SectionEnd
