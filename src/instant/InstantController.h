@@ -51,15 +51,9 @@ public:
     virtual void activeChanged(bool active) = 0;
 };
 
-// What immediate play needs from the platform.
-struct InstantPlatform {
-    AudioPlayerFactory& players;
-    TickTimer& timer;
-    NetworkDriveQuery isNetworkDrive;
-    std::function<PlayErrorKind(AudioResult code)> classify;
-    std::function<std::u16string(AudioResult code)> errorText;
-    SleepFunction sleep;
-    std::function<DateTime()> clock;  // the local time, milliseconds kept
+// What immediate play needs from the platform: an engine's, and where to send the operator
+// after a failure.
+struct InstantPlatform : EnginePlatform {
     std::function<void(InstantHelp page)> openHelp;
 };
 

@@ -32,7 +32,7 @@ bool playsAsListed(const PlayJob& job, const ProgramRecord& listed) {
 
 }  // namespace
 
-TimedPlayController::TimedPlayController(TimedPlayData data, TimedPlayPlatform platform)
+TimedPlayController::TimedPlayController(TimedPlayData data, EnginePlatform platform)
     : data_(std::move(data)),
       platform_(std::move(platform)),
       programView_(&noProgramList),

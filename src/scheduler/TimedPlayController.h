@@ -14,30 +14,12 @@
 #include "data/DataFileRead.h"
 #include "data/HolidayRecord.h"
 #include "data/ProgramRecord.h"
+#include "scheduler/EnginePlatform.h"
 #include "scheduler/LogView.h"
 #include "scheduler/Scheduler.h"
 #include "system/SettingsRecord.h"
 
 inline constexpr unsigned schedulerPeriodMs = 50;
-
-// A periodic timer whose expiries call TimedPlayController::tick on the same thread.
-class TickTimer {
-public:
-    virtual ~TickTimer() = default;
-    virtual void start(unsigned periodMs) = 0;
-    virtual void stop() = 0;
-};
-
-// What timed play needs from the platform.
-struct TimedPlayPlatform {
-    AudioPlayerFactory& players;
-    TickTimer& timer;
-    NetworkDriveQuery isNetworkDrive;
-    std::function<PlayErrorKind(AudioResult code)> classify;
-    std::function<std::u16string(AudioResult code)> errorText;
-    SleepFunction sleep;
-    std::function<DateTime()> clock;  // the local time, milliseconds kept
-};
 
 // The lists and settings timed play works on; AppState holds them.
 struct TimedPlayData {
@@ -63,7 +45,7 @@ struct TimedPlayViews {
 
 class TimedPlayController {
 public:
-    TimedPlayController(TimedPlayData data, TimedPlayPlatform platform);
+    TimedPlayController(TimedPlayData data, EnginePlatform platform);
     TimedPlayController(const TimedPlayController&) = delete;
     TimedPlayController& operator=(const TimedPlayController&) = delete;
 
@@ -114,7 +96,7 @@ private:
     DateTime tickTime() const;
 
     TimedPlayData data_;
-    TimedPlayPlatform platform_;
+    EnginePlatform platform_;
     ProgramListView* programView_;
     LogView* logView_;
     LentNowPlaying nowPlaying_;

@@ -55,9 +55,10 @@ struct InstantBench : MemoryDataFolder {
     int sleptMs = 0;
     InstantController controller{
         InstantData{items, options, run, instantActive, play, settings, random, folder, instantFile, u"/music"},
-        InstantPlatform{players, timer, [](char16_t) { return false; }, [this](AudioResult) { return failureKind; },
-                        [](AudioResult) { return std::u16string(u"系统说明"); }, [this](int ms) { sleptMs += ms; },
-                        [this] { return now(); }, [this](InstantHelp page) { helps.push_back(page); }}};
+        InstantPlatform{{players, timer, [](char16_t) { return false; }, [this](AudioResult) { return failureKind; },
+                         [](AudioResult) { return std::u16string(u"系统说明"); }, [this](int ms) { sleptMs += ms; },
+                         [this] { return now(); }},
+                        [this](InstantHelp page) { helps.push_back(page); }}};
     RecordingInstantView view;
 
     InstantBench() { controller.attachView(view, prompt); }

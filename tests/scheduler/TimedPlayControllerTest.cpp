@@ -57,7 +57,7 @@ struct ControllerBench : MemoryLogFolder {
     TimedPlayController controller{
         TimedPlayData{programs, holidays, shiftDays, settings, instantActive, play, random, folder, programsFile,
                       readFailed, log},
-        TimedPlayPlatform{players, timer, [](char16_t) { return false; },
+        EnginePlatform{players, timer, [](char16_t) { return false; },
                           [](AudioResult) { return PlayErrorKind::FormatProblem; },
                           [](AudioResult) { return std::u16string(u"错误"); }, [](int) {}, [this] { return clock; }}};
     ValidityCells cells;

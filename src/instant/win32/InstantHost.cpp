@@ -1,11 +1,6 @@
 #include "instant/win32/InstantHost.h"
 
-#include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/DirectShowPlayer.h"
-#include "audio/win32/PreciseSleep.h"
-#include "audio/win32/SystemErrorText.h"
-#include "data/win32/LocalNow.h"
-#include "data/win32/NetworkDrive.h"
 
 std::unique_ptr<InstantHost> InstantHost::create(InstantData data, std::u16string_view exeDir,
                                                  std::function<void(InstantHelp page)> openHelp) {
@@ -13,19 +8,9 @@ std::unique_ptr<InstantHost> InstantHost::create(InstantData data, std::u16strin
     if (!window) return nullptr;
     std::unique_ptr<InstantHost> host(new InstantHost(std::move(window)));
     host->players_ = std::make_unique<DirectShowPlayerFactory>(host->window_->handle(), toolsConfigFor(exeDir));
-    const std::u16string folder(exeDir);
     host->controller_ = std::make_unique<InstantController>(
         std::move(data),
-        InstantPlatform{
-            *host->players_,
-            *host->window_,
-            isNetworkDrive,
-            [folder](AudioResult code) { return classifyOpenFailure(code, audioSystemChecks(folder)); },
-            [](AudioResult code) { return systemErrorText(code); },
-            preciseSleep,
-            localNow,
-            std::move(openHelp),
-        });
+        InstantPlatform{windowsEnginePlatform(*host->window_, *host->players_, exeDir), std::move(openHelp)});
     InstantController& controller = *host->controller_;
     host->window_->route({[&controller] { controller.tick(); },
                           [&controller](const AudioPlayer* player) { controller.audioEvent(player); }});

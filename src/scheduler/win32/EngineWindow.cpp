@@ -1,6 +1,11 @@
 #include "scheduler/win32/EngineWindow.h"
 
+#include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/DirectShowIds.h"
+#include "audio/win32/PreciseSleep.h"
+#include "audio/win32/SystemErrorText.h"
+#include "data/win32/LocalNow.h"
+#include "data/win32/NetworkDrive.h"
 
 namespace {
 
@@ -57,4 +62,18 @@ LRESULT CALLBACK EngineWindow::windowProc(HWND window, UINT message, WPARAM wPar
         }
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+EnginePlatform windowsEnginePlatform(EngineWindow& window, AudioPlayerFactory& players, std::u16string_view exeDir) {
+    return EnginePlatform{
+        players,
+        window,
+        isNetworkDrive,
+        [folder = std::u16string(exeDir)](AudioResult code) {
+            return classifyOpenFailure(code, audioSystemChecks(folder));
+        },
+        [](AudioResult code) { return systemErrorText(code); },
+        preciseSleep,
+        localNow,
+    };
 }

@@ -6,9 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "audio/AudioPlayer.h"
-#include "scheduler/TimedPlayController.h"
+#include "scheduler/EnginePlatform.h"
 
 struct EngineEvents {
     std::function<void()> tick;
@@ -36,3 +37,8 @@ private:
     HWND window_;
     EngineEvents events_;
 };
+
+// The platform of an engine on `window`: its timer, `players` that post their events to it, and
+// the system's clock, sleep, drive query and failure texts; `exeDir` locates the tools folder
+// that the failure classification checks.
+EnginePlatform windowsEnginePlatform(EngineWindow& window, AudioPlayerFactory& players, std::u16string_view exeDir);
