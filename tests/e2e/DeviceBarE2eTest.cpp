@@ -49,6 +49,13 @@ protected:
         ASSERT_TRUE(writeFileBytes(settingsPath(), *bytes));
     }
 
+    // The settings file's last write, to tell a rewrite of the same bytes from no write at all.
+    FILETIME settingsWriteTime() const {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        EXPECT_TRUE(GetFileAttributesExW(settingsPath().c_str(), GetFileExInfoStandard, &data));
+        return data.ftLastWriteTime;
+    }
+
     std::optional<std::wstring> savedDevice() const {
         const auto bytes = readFileBytes(settingsPath());
         const auto settings = bytes ? settingsIn(*bytes) : std::nullopt;
@@ -146,7 +153,8 @@ TEST_F(DeviceBarTest, DeviceDialogListsWinesDeviceSwitchesToItAndSavesIt) {
     EXPECT_TRUE(waitUntil([&] { return itemText(bar, deviceTextId) == L"播放设备:  Out: default"; }, barTimeoutMs));
     EXPECT_EQ(itemText(bar, volumeTextId), L"100");
 
-    // The same device again: closed without the switch message, the file as it was.
+    // The same device again: closed without the switch message, the file not written.
+    const FILETIME written = settingsWriteTime();
     const HWND again = openDeviceDialog(pid, bar);
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(itemChecked(again, listedDeviceId));
@@ -154,6 +162,9 @@ TEST_F(DeviceBarTest, DeviceDialogListsWinesDeviceSwitchesToItAndSavesIt) {
     ASSERT_TRUE(pressItem(again, IDOK));
     EXPECT_TRUE(waitUntilGone(again));
     EXPECT_FALSE(messageBoxShown(pid));
+    Sleep(500);  // a save would follow the dialog's end at once
+    const FILETIME after = settingsWriteTime();
+    EXPECT_EQ(CompareFileTime(&written, &after), 0);
     EXPECT_EQ(savedDevice(), wineDevice);
 }
 

@@ -26,6 +26,7 @@ constexpr std::u16string_view switchedText = u"切换设备：\n下次播放音�
 struct DeviceDialogState {
     std::u16string enumerationError;
     bool savedDeviceMissing = false;
+    bool changed = false;
 };
 
 void enableList(HWND dialog) {
@@ -73,7 +74,7 @@ std::u16string selectedDevice(HWND dialog) {
     return fromWide(name);
 }
 
-void confirm(HWND dialog, DeviceDialogState&) {
+void confirm(HWND dialog, DeviceDialogState& state) {
     const std::u16string choice =
         isChecked(dialog, IDC_DEFAULT_DEVICE) ? std::u16string(defaultDeviceName) : selectedDevice(dialog);
     if (choice.empty()) {
@@ -83,6 +84,7 @@ void confirm(HWND dialog, DeviceDialogState&) {
     AppState& app = appState();
     if (!sameTextIgnoringCase(choice, fixedView(app.settings.outputDevice))) {
         setFixed(app.settings.outputDevice, choice);
+        state.changed = true;
         warmUpDevice(choice, dialog, toolsConfigFor(app.paths.exeDir));
         showAppMessage(dialog, switchedText, MessageIcon::information);
     }
@@ -103,7 +105,7 @@ INT_PTR CALLBACK outputDeviceProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-INT_PTR chooseOutputDevice(HWND owner) {
+bool chooseOutputDevice(HWND owner) {
     DeviceDialogState state;
-    return runDialog(owner, IDD_OUTPUT_DEVICE, outputDeviceProc, &state);
+    return runDialog(owner, IDD_OUTPUT_DEVICE, outputDeviceProc, &state) == IDOK && state.changed;
 }

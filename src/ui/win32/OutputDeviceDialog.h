@@ -4,5 +4,6 @@
 // warmed up at once; a job or immediate play that sounds keeps its renderer until its next file.
 #include <windows.h>
 
-// IDOK or IDCANCEL. The caller saves the settings file.
-INT_PTR chooseOutputDevice(HWND owner);
+// True when the operator chose another device; the caller then saves the settings file.
+// Confirming the device already chosen changes nothing and writes nothing.
+bool chooseOutputDevice(HWND owner);

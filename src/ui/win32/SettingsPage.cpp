@@ -221,7 +221,7 @@ private:
     }
 
     void chooseDevice() {
-        if (chooseOutputDevice(window_) != IDOK) return;
+        if (!chooseOutputDevice(window_)) return;
         showDevice();
         askMainWindow(IDC_REFRESH_BAR);
         saveSettingsFile();
