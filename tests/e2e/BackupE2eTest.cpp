@@ -103,6 +103,10 @@ TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
     EXPECT_EQ(expectMessage(pid, L"确定删除 ？", IDYES), "");
     ASSERT_TRUE(waitUntil([&] { return programNames(app) == std::vector<std::wstring>{L"眼保健操"}; },
                           dialogTimeoutMs));
+    // The list shows the change before the file is saved.
+    ASSERT_TRUE(waitUntil(
+        [&] { return namesStoredIn(dataFolder_ + L"\\定时播t") == std::vector<std::wstring>{L"眼保健操"}; },
+        dialogTimeoutMs));
     const auto afterDelete = readFileBytes(dataFolder_ + L"\\定时播t");
     ASSERT_TRUE(selectListRows(GetDlgItem(holidayPage, holidayListId), {1}));
     ASSERT_TRUE(postCommand(holidayPage, deleteHolidaysId));
