@@ -14,10 +14,16 @@ bool startEngines() {
     static Win32FileSystem fs;
     AppState& state = appState();
     AppEngines& engines = appEngines();
-    engines.timedPlayHost = TimedPlayHost::create(timedPlayDataOf(state, fs), state.paths.exeDir);
-    // After a failure that a repair tool or a reinstall mends, the help page tells where to get them.
-    engines.instantHost = InstantHost::create(instantDataOf(state, fs), state.paths.exeDir,
-                                              [](InstantHelp) { showPage(helpPage); });
+    engines.timedPlayHost = EngineHost<TimedPlayController>::create(
+        L"LvtxTimedPlay", state.paths.exeDir, [&](EnginePlatform platform) {
+            return std::make_unique<TimedPlayController>(timedPlayDataOf(state, fs), std::move(platform));
+        });
+    engines.instantHost = EngineHost<InstantController>::create(
+        L"LvtxInstantPlay", state.paths.exeDir, [&](EnginePlatform platform) {
+            // After a failure that a repair tool or a reinstall mends, the help page tells where to get them.
+            return std::make_unique<InstantController>(
+                instantDataOf(state, fs), InstantPlatform{std::move(platform), [](InstantHelp) { showPage(helpPage); }});
+        });
     return engines.timedPlayHost != nullptr && engines.instantHost != nullptr;
 }
 

@@ -4,12 +4,13 @@
 #include <memory>
 
 #include "data/DeferredPrompt.h"
-#include "instant/win32/InstantHost.h"
-#include "scheduler/win32/TimedPlayHost.h"
+#include "instant/InstantController.h"
+#include "scheduler/TimedPlayController.h"
+#include "scheduler/win32/EngineHost.h"
 
 struct AppEngines {
-    std::unique_ptr<TimedPlayHost> timedPlayHost;
-    std::unique_ptr<InstantHost> instantHost;
+    std::unique_ptr<EngineHost<TimedPlayController>> timedPlayHost;
+    std::unique_ptr<EngineHost<InstantController>> instantHost;
     DeferredPrompt startUpMessages;
 
     // Null only before start-up made them or after the loop ended.
