@@ -61,18 +61,8 @@ void InstantController::stopTimer() {
     platform_.timer.stop();
 }
 
-DateTime InstantController::tickTime() const {
-    DateTime now = platform_.clock();
-    now.milliseconds = 0;
-    return now;
-}
-
 void InstantController::tick() {
-    // A message box opened inside a step pumps the timer.
-    if (ticking_) return;
-    ticking_ = true;
-    advance(tickTime());
-    ticking_ = false;
+    runUnlessRunning(ticking_, [this] { advance(tickTimeOf(platform_)); });
 }
 
 int InstantController::room() const {

@@ -139,7 +139,6 @@ private:
         std::optional<InstantHelp> help;
     };
 
-    DateTime tickTime() const;
     void advance(const DateTime& now);
     bool startItem(Failure& failure);
     // Starts the next item by the mode; false with `failure` when it did not start.

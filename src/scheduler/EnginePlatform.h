@@ -27,3 +27,20 @@ struct EnginePlatform {
     SleepFunction sleep;
     std::function<DateTime()> clock;  // the local time, milliseconds kept
 };
+
+// The time an engine's step works with: the local time to the whole second.
+inline DateTime tickTimeOf(const EnginePlatform& platform) {
+    DateTime now = platform.clock();
+    now.milliseconds = 0;
+    return now;
+}
+
+// Runs an engine's step unless one is running already: a message box opened inside a step pumps
+// the timer, and a nested step would change the queue under the running one.
+template <class Step>
+void runUnlessRunning(bool& running, Step step) {
+    if (running) return;
+    running = true;
+    step();
+    running = false;
+}

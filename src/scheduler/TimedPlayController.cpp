@@ -71,20 +71,11 @@ void TimedPlayController::stopTimer() {
     platform_.timer.stop();
 }
 
-DateTime TimedPlayController::tickTime() const {
-    DateTime now = platform_.clock();
-    now.milliseconds = 0;
-    return now;
-}
-
 void TimedPlayController::tick() {
-    // A message box opened inside a step pumps the timer; a nested tick would change the queue
-    // under the running one.
-    if (ticking_) return;
-    ticking_ = true;
-    Schedule schedule{data_.programs, data_.holidays, data_.shiftDays, *programView_};
-    schedulerTick(schedule, data_.play, services(), tickTime());
-    ticking_ = false;
+    runUnlessRunning(ticking_, [this] {
+        Schedule schedule{data_.programs, data_.holidays, data_.shiftDays, *programView_};
+        schedulerTick(schedule, data_.play, services(), tickTimeOf(platform_));
+    });
 }
 
 void TimedPlayController::audioEvent(const AudioPlayer* player) {

@@ -93,7 +93,6 @@ private:
 
     // The jobs' view of the program, its inputs brought up to date with the settings.
     JobServices& services();
-    DateTime tickTime() const;
 
     TimedPlayData data_;
     EnginePlatform platform_;
