@@ -159,6 +159,9 @@ TEST_F(LvtxTest, EditorAddsAFileProgramAndAFolderProgramWithStartTimesAndMonthDa
                                               L"2000-01-01 00:00 ~ 2099-12-31 24:00"};
     EXPECT_EQ(app.rows(programListId)->at(1), secondRow);
 
+    // The list shows the new row before the file is saved.
+    ASSERT_TRUE(waitUntil([&] { return storedPrograms(dataFolder_).value_or(std::vector<StoredProgram>{}).size() == 2; },
+                          dialogTimeoutMs));
     const auto stored = storedPrograms(dataFolder_);
     ASSERT_TRUE(stored.has_value());
     ASSERT_EQ(stored->size(), 2u);

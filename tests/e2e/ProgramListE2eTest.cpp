@@ -133,7 +133,9 @@ TEST_F(LvtxTest, DeletingAProgramPlayedNowForSecondsStopsItsPlay) {
                           dialogTimeoutMs));
     EXPECT_TRUE(waitUntil([&] { return nowPlayingShows(app, {}); }, dialogTimeoutMs));
     EXPECT_TRUE(hasLine(logRows(app), L"广播通知(手动) ◆ 终止播放… ◆ 该节目被删除")) << describe(logRows(app));
-    EXPECT_EQ(storedNamesIn(dataFolder_), std::vector<std::wstring>{L"眼保健操"});
+    // The list shows the change before the file is saved.
+    EXPECT_TRUE(waitUntil([&] { return storedNamesIn(dataFolder_) == std::vector<std::wstring>{L"眼保健操"}; },
+                          dialogTimeoutMs));
 }
 
 TEST_F(LvtxTest, MultipleSelectionMovesUpAndDownAndTheFourSortsReorderListAndFile) {
@@ -188,7 +190,7 @@ TEST_F(LvtxTest, ArrowKeysMoveOnlyWhileTheListHasTheFocusEnterPlaysDoubleClickMo
     EXPECT_EQ(selectedListRows(list), std::vector<int>{1});
     ASSERT_TRUE(pressKey(list, VK_UP));
     EXPECT_TRUE(waitUntil([&] { return column(app, programListId, 0) == moved; }, dialogTimeoutMs));
-    EXPECT_EQ(storedNamesIn(dataFolder_), moved);
+    EXPECT_TRUE(waitUntil([&] { return storedNamesIn(dataFolder_) == moved; }, dialogTimeoutMs));
 
     // With the focus in the log list the arrows are its own.
     const HWND log = app.control(logListId);
