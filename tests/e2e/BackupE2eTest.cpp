@@ -10,7 +10,6 @@
 #include "e2e/driver/MessageBoxes.h"
 #include "e2e/driver/ProgramIds.h"
 #include "e2e/driver/RemoteListView.h"
-#include "e2e/driver/StoredPrograms.h"
 #include "e2e/driver/Wait.h"
 #include "e2e/driver/Windows.h"
 
@@ -32,22 +31,10 @@ constexpr int deleteHolidaysId = 1461;
 constexpr int fileNameCombo = 0x47c;
 constexpr int fileNameEdit = 0x480;
 
-std::vector<std::wstring> programNames(const LvtxApp& app) {
-    std::vector<std::wstring> names;
-    for (const auto& row : app.rows(programListId).value_or(ListRows{})) names.push_back(row.at(0));
-    return names;
-}
+std::vector<std::wstring> programNames(const LvtxApp& app) { return column(app, programListId, 0); }
 
 std::vector<std::wstring> holidayNames(HWND page) {
-    std::vector<std::wstring> names;
-    for (const auto& row : readListView(GetDlgItem(page, holidayListId)).value_or(ListRows{})) names.push_back(row.at(0));
-    return names;
-}
-
-std::vector<std::wstring> namesStoredIn(const std::wstring& path) {
-    const auto bytes = readFileBytes(path);
-    const auto programs = bytes ? readStoredPrograms(*bytes) : std::nullopt;
-    return programs ? storedNames(*programs) : std::vector<std::wstring>{L"<unreadable>"};
+    return column(readListView(GetDlgItem(page, holidayListId)).value_or(ListRows{}), 0);
 }
 
 // Types `path` into the file dialog titled `title` and presses its OK.
@@ -105,7 +92,7 @@ TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
                           dialogTimeoutMs));
     // The list shows the change before the file is saved.
     ASSERT_TRUE(waitUntil(
-        [&] { return namesStoredIn(dataFolder_ + L"\\定时播t") == std::vector<std::wstring>{L"眼保健操"}; },
+        [&] { return storedNamesIn(dataFolder_) == std::vector<std::wstring>{L"眼保健操"}; },
         dialogTimeoutMs));
     const auto afterDelete = readFileBytes(dataFolder_ + L"\\定时播t");
     ASSERT_TRUE(selectListRows(GetDlgItem(holidayPage, holidayListId), {1}));
@@ -136,7 +123,7 @@ TEST_F(LvtxTest, ABackupRestoredThroughTheDialogsBringsADeletedProgramBack) {
     ASSERT_TRUE(answerMessageBox(*done, IDOK, dialogTimeoutMs));
     ASSERT_TRUE(waitUntilGone(restore));
 
-    EXPECT_EQ(namesStoredIn(dataFolder_ + L"\\定时播t"), (std::vector<std::wstring>{L"上课铃", L"眼保健操"}));
+    EXPECT_EQ(storedNamesIn(dataFolder_), (std::vector<std::wstring>{L"上课铃", L"眼保健操"}));
     const auto holidays = readFileBytes(holidaysPath());
     EXPECT_TRUE(holidays && readHolidaysFile(*holidays) == calendar);
     WIN32_FIND_DATAW found{};

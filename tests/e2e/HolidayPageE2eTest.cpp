@@ -85,11 +85,7 @@ protected:
     DWORD pid() { return app_.process().id(); }
     HWND list(int id) const { return GetDlgItem(page_, id); }
     ListRows rows(int listId) const { return readListView(list(listId)).value_or(ListRows{{L"<unreadable>"}}); }
-    std::vector<std::wstring> column(int listId, size_t index) const {
-        std::vector<std::wstring> cells;
-        for (const auto& row : rows(listId)) cells.push_back(row.at(index));
-        return cells;
-    }
+    std::vector<std::wstring> column(int listId, size_t index) const { return ::column(rows(listId), index); }
 
     // Commands that open a modal window are posted; the others are sent and done on return.
     bool post(int id) { return postCommand(page_, static_cast<WORD>(id)); }

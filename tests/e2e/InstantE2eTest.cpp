@@ -70,12 +70,6 @@ protected:
     HWND page_ = nullptr;
 };
 
-std::vector<std::wstring> column(const ListRows& rows, size_t index) {
-    std::vector<std::wstring> cells;
-    for (const auto& row : rows) cells.push_back(row.at(index));
-    return cells;
-}
-
 bool runControlsShow(HWND page, bool active) {
     return itemEnabled(page, instantStartId) == !active && itemEnabled(page, instantStopId) == active &&
            itemEnabled(page, instantSeekId) == active;

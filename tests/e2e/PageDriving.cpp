@@ -1,7 +1,9 @@
 #include "e2e/PageDriving.h"
 
 #include "e2e/driver/Controls.h"
+#include "e2e/driver/DataFolder.h"
 #include "e2e/driver/ProgramIds.h"
+#include "e2e/driver/StoredPrograms.h"
 #include "e2e/driver/Wait.h"
 #include "e2e/driver/Windows.h"
 
@@ -127,4 +129,20 @@ std::string utf8(const std::wstring& text) {
     std::string bytes(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
     return bytes;
+}
+
+std::vector<std::wstring> column(const ListRows& rows, size_t index) {
+    std::vector<std::wstring> cells;
+    for (const auto& row : rows) cells.push_back(row.at(index));
+    return cells;
+}
+
+std::vector<std::wstring> column(const LvtxApp& app, int listId, size_t index) {
+    return column(app.rows(listId).value_or(ListRows{}), index);
+}
+
+std::vector<std::wstring> storedNamesIn(const std::wstring& dataFolder) {
+    const auto bytes = readFileBytes(dataFolder + L"\\定时播t");
+    const auto programs = bytes ? readStoredPrograms(*bytes) : std::nullopt;
+    return programs ? storedNames(*programs) : std::vector<std::wstring>{L"<unreadable>"};
 }

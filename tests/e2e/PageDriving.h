@@ -7,6 +7,7 @@
 
 #include "e2e/driver/LvtxApp.h"
 #include "e2e/driver/MessageBoxes.h"
+#include "e2e/driver/RemoteListView.h"
 
 inline constexpr DWORD dialogTimeoutMs = 10000;
 
@@ -40,6 +41,13 @@ bool clickItem(HWND dialog, int id);
 bool pressItem(HWND dialog, int id);
 // Posts the command of control `id` to `dialog` (links answer it as a click).
 bool postItemCommand(HWND dialog, int id);
+// Cell `index` of every row, top to bottom.
+std::vector<std::wstring> column(const ListRows& rows, size_t index);
+// The same of the program's list `listId`; empty when it cannot be read.
+std::vector<std::wstring> column(const LvtxApp& app, int listId, size_t index);
+// The program names in the programs file of `dataFolder`; "<unreadable>" when it cannot be read.
+std::vector<std::wstring> storedNamesIn(const std::wstring& dataFolder);
+
 // Today's date at the given time.
 SYSTEMTIME todayAt(int hour, int minute, int second);
 

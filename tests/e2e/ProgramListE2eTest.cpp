@@ -23,18 +23,6 @@ constexpr int playNowSecondsNameId = 1585;
 constexpr int playNowSecondsId = 1376;
 constexpr int playNowFadeLink = 1034;
 
-std::vector<std::wstring> column(const LvtxApp& app, int listId, size_t index) {
-    std::vector<std::wstring> cells;
-    for (const auto& row : app.rows(listId).value_or(ListRows{})) cells.push_back(row.at(index));
-    return cells;
-}
-
-std::vector<std::wstring> storedNamesIn(const std::wstring& dataFolder) {
-    const auto bytes = readFileBytes(dataFolder + L"\\定时播t");
-    const auto programs = bytes ? readStoredPrograms(*bytes) : std::nullopt;
-    return programs ? storedNames(*programs) : std::vector<std::wstring>{L"<unreadable>"};
-}
-
 // The page's answer to a command that opens nothing modal, waited for.
 bool sendPageCommand(const LvtxApp& app, int id) {
     return sendBounded(GetParent(app.control(programListId)), WM_COMMAND, static_cast<WPARAM>(id), 0).has_value();
