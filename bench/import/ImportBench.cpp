@@ -11,10 +11,10 @@
 
 #include "audio/win32/DurationProbe.h"
 #include "data/FileSystem.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "data/win32/Win32FileSystem.h"
 #include "instant/InstantImport.h"
-#include "instant/win32/ImportDialog.h"
+#include "ui/win32/ImportDialog.h"
 
 namespace {
 

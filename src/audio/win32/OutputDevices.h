@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 struct OutputDeviceList {
     std::vector<std::u16string> names;  // in enumeration order, the default device not among them

@@ -4,7 +4,7 @@
 #include <uuids.h>
 
 #include "audio/win32/DirectShowIds.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 using Microsoft::WRL::ComPtr;
 

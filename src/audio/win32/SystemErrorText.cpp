@@ -6,7 +6,7 @@
 
 #include <cwchar>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 std::u16string systemErrorText(std::int32_t code) {
     wchar_t buffer[257] = {};

@@ -5,7 +5,7 @@
 
 #include "audio/win32/DirectShowIds.h"
 #include "data/FileSystem.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 using Microsoft::WRL::ComPtr;
 

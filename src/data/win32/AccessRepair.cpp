@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "data/Text.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "winutil/SystemMemory.h"
 #include "winutil/UniqueHandle.h"
 #include "winutil/WindowsVersion.h"

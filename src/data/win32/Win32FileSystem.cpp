@@ -8,7 +8,7 @@
 
 #include "data/win32/AccessRepair.h"
 #include "data/win32/SystemMessage.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "winutil/UniqueHandle.h"
 
 namespace {

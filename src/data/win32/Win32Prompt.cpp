@@ -1,6 +1,6 @@
 #include "data/win32/Win32Prompt.h"
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 UINT messageIconStyle(MessageIcon icon) {
     switch (icon) {

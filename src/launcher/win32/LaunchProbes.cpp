@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "winutil/FreedWith.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <objbase.h>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "launcher/LaunchCheck.h"
 #include "launcher/win32/LaunchProbes.h"
 

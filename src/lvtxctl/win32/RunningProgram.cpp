@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "scheduler/PlayLog.h"
 
 void openLogFileInEditor(HWND owner, Prompt& prompt, FileSystem& fs, std::u16string_view logPath) {

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/AppState.h"
 #include "shell/win32/RoamingFolder.h"
 #include "winutil/WindowsVersion.h"

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <memory>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/HtmlText.h"
 #include "shell/win32/BrowserSite.h"
 #include "shell/win32/ShellWindows.h"

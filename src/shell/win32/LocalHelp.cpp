@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "data/FileSystem.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/AppState.h"
 
 std::wstring localHelpPath() {

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/AppState.h"
 #include "shell/win32/AppStateSetup.h"
 #include "shell/win32/ShellTexts.h"

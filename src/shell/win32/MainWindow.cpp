@@ -1,6 +1,6 @@
 #include "shell/win32/MainWindow.h"
 
-#include "instant/win32/InstantPage.h"
+#include "ui/win32/InstantPage.h"
 #include "shell/AppState.h"
 #include "shell/ShellLayout.h"
 #include "shell/win32/AppEngines.h"

@@ -1,6 +1,6 @@
 #include "shell/win32/PasteFilter.h"
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/PasteText.h"
 
 namespace {

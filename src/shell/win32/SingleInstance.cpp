@@ -1,7 +1,7 @@
 #include "shell/win32/SingleInstance.h"
 
 #include "data/Text.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/win32/ShellWindows.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
 #include "ui/win32/HolidayPageIds.h"
-#include "instant/win32/InstantPageIds.h"
+#include "ui/win32/InstantPageIds.h"
 #include "ui/win32/SettingsPageIds.h"
 #include "ui/win32/TimedPlayPageIds.h"
 

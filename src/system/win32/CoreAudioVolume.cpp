@@ -12,7 +12,7 @@
 #include <functiondiscoverykeys_devpkey.h>
 
 #include "audio/DefaultDevice.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 using Microsoft::WRL::ComPtr;
 

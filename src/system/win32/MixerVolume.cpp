@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "audio/DefaultDevice.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 namespace {
 

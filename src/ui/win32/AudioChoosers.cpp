@@ -5,7 +5,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "winutil/SystemMemory.h"
 
 namespace {

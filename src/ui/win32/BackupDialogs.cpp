@@ -8,7 +8,7 @@
 #include "data/Backup.h"
 #include "data/win32/LocalNow.h"
 #include "data/win32/Win32Prompt.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/AppState.h"
 #include "ui/win32/BackupDialogIds.h"
 #include "ui/win32/DialogSupport.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "data/Text.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/AppState.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/SettingsPageIds.h"

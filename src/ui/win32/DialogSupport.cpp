@@ -7,7 +7,7 @@
 
 #include "data/HolidayRecord.h"
 #include "data/win32/Win32Prompt.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 namespace {
 

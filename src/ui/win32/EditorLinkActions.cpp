@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/AppState.h"
 #include "ui/EditorLinks.h"
 #include "ui/win32/DialogSupport.h"

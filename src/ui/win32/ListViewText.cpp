@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "audio/win32/ToolsSource.h"
 #include "audio/win32/WarmUp.h"
 #include "data/Text.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "shell/AppState.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/OutputDeviceDialogIds.h"

@@ -7,7 +7,7 @@
 
 #include "data/ProgramRecord.h"
 #include "data/win32/LocalNow.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "ui/StartTimeList.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/StartTimeDialogIds.h"

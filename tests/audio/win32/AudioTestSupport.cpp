@@ -8,7 +8,7 @@
 
 #include "audio/win32/DirectShowIds.h"
 #include "data/FileSystem.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 namespace {
 

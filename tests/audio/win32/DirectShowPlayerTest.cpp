@@ -17,7 +17,7 @@
 #include "audio/win32/DurationProbe.h"
 #include "audio/win32/PreciseSleep.h"
 #include "audio/win32/SystemErrorText.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "support/TempFolder.h"
 
 using namespace std::chrono_literals;

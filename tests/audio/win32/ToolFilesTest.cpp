@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "AudioTestSupport.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "data/win32/Win32TestFiles.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "support/TempFolder.h"
 #include "support/win32/UserAccess.h"
 #include "winutil/SystemMemory.h"

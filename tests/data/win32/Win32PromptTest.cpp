@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "winutil/UniqueHandle.h"
 
 // The file as "another program" holds it: opened for reading and writing, shared with nobody.

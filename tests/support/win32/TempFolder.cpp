@@ -4,7 +4,7 @@
 
 #include "data/FolderRepair.h"
 #include "data/Text.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "data/win32/Win32FileSystem.h"
 
 std::unique_ptr<FileSystem> makeRealFileSystem() {

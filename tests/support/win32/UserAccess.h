@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "winutil/SystemMemory.h"
 #include "winutil/UniqueHandle.h"
 

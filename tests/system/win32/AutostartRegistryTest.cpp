@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "data/win32/AccessRepair.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "support/RecordingPrompt.h"
 #include "support/Utf16Bytes.h"
 #include "support/win32/UserAccess.h"

@@ -1,11 +1,11 @@
-#include "instant/win32/ImportDialog.h"
+#include "ui/win32/ImportDialog.h"
 
 #include <utility>
 
 #include "audio/win32/DurationProbe.h"
 #include "instant/InstantImport.h"
 #include "instant/InstantList.h"
-#include "instant/win32/InstantPageIds.h"
+#include "ui/win32/InstantPageIds.h"
 #include "ui/win32/DialogSupport.h"
 #include "winutil/UniqueHandle.h"
 

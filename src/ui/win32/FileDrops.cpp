@@ -1,4 +1,4 @@
-#include "instant/win32/FileDrops.h"
+#include "ui/win32/FileDrops.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "instant/win32/InstantFileChooser.h"
+#include "ui/win32/InstantFileChooser.h"
 
 #include <commdlg.h>
 

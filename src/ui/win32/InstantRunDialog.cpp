@@ -1,9 +1,9 @@
-#include "instant/win32/InstantRunDialog.h"
+#include "ui/win32/InstantRunDialog.h"
 
 #include <commctrl.h>
 
 #include "data/Text.h"
-#include "instant/win32/InstantPageIds.h"
+#include "ui/win32/InstantPageIds.h"
 #include "ui/win32/DialogSupport.h"
 
 namespace {

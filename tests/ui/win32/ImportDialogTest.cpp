@@ -1,7 +1,7 @@
 // The import dialog on real files: the lengths come from the real probe through the built
 // tools folder, the notices appear over the dialog, and cancelling adds nothing. A second
 // thread watches the dialog and the boxes it opens, as an operator would.
-#include "instant/win32/ImportDialog.h"
+#include "ui/win32/ImportDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 
 #include "data/FileSystem.h"
 #include "data/Text.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "data/win32/Win32TestFiles.h"
-#include "instant/win32/InstantPageIds.h"
+#include "ui/win32/InstantPageIds.h"
 #include "support/TempFolder.h"
 
 namespace {

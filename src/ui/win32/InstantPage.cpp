@@ -1,4 +1,4 @@
-#include "instant/win32/InstantPage.h"
+#include "ui/win32/InstantPage.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -11,14 +11,14 @@
 #include "audio/win32/ToolsSource.h"
 #include "data/Text.h"
 #include "data/win32/NetworkDrive.h"
-#include "data/win32/WideText.h"
+#include "winutil/WideText.h"
 #include "data/win32/Win32Prompt.h"
 #include "instant/InstantImport.h"
-#include "instant/win32/FileDrops.h"
-#include "instant/win32/ImportDialog.h"
-#include "instant/win32/InstantFileChooser.h"
-#include "instant/win32/InstantPageIds.h"
-#include "instant/win32/InstantRunDialog.h"
+#include "ui/win32/FileDrops.h"
+#include "ui/win32/ImportDialog.h"
+#include "ui/win32/InstantFileChooser.h"
+#include "ui/win32/InstantPageIds.h"
+#include "ui/win32/InstantRunDialog.h"
 #include "shell/AppState.h"
 #include "ui/win32/AudioChoosers.h"
 #include "ui/win32/DialogSupport.h"
