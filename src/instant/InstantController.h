@@ -19,19 +19,11 @@
 #include "data/DateTime.h"
 #include "instant/InstantItem.h"
 #include "instant/InstantList.h"
+#include "instant/InstantRun.h"
 #include "scheduler/TimedPlayController.h"
 #include "system/SettingsRecord.h"
 
 inline constexpr unsigned instantPeriodMs = 50;
-
-// AppState's part of a run; a run is active while AppState's `instantActive` is set.
-struct InstantRun {
-    std::unique_ptr<AudioPlayer> player;  // the item that sounds; none while waiting for the ducking
-    double fadeFactor = 1.0;              // falls to 0 over the end of a seconds run
-    int playedCount = 0;                  // items started in this run, repeats included
-    DateTime startTime{};                 // the first item's start, milliseconds 0
-    int waitBlink = 1;                    // 1..12: the blinking of "即将播放"
-};
 
 // The pages the operator is sent to after a failure that a reinstall or a repair tool mends.
 enum class InstantHelp { environmentRepair, download };

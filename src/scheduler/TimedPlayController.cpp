@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "audio/JobTexts.h"
-#include "data/ProgramsFile.h"
 #include "data/Text.h"
 #include "scheduler/PlayLog.h"
 
@@ -80,10 +79,6 @@ void TimedPlayController::tick() {
 
 void TimedPlayController::audioEvent(const AudioPlayer* player) {
     onJobAudioEvent(data_.play, services(), player);
-}
-
-ReadResult TimedPlayController::loadPrograms(Prompt* owner) {
-    return ::loadPrograms({data_.folder, data_.programsFile, owner, &data_.programsReadFailed}, data_.programs);
 }
 
 void TimedPlayController::logEvent(const DateTime& time, std::u16string_view text) {

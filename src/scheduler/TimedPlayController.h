@@ -11,17 +11,17 @@
 
 #include "audio/PlayJob.h"
 #include "data/DataFile.h"
-#include "data/DataFileRead.h"
 #include "data/HolidayRecord.h"
 #include "data/ProgramRecord.h"
 #include "scheduler/EnginePlatform.h"
 #include "scheduler/LogView.h"
+#include "scheduler/ProgramStore.h"
 #include "scheduler/Scheduler.h"
 #include "system/SettingsRecord.h"
 
 inline constexpr unsigned schedulerPeriodMs = 50;
 
-// The lists and settings timed play works on; AppState holds them.
+// The lists and settings timed play works on; their owners hold them.
 struct TimedPlayData {
     std::vector<ProgramRecord>& programs;
     const std::vector<HolidayRecord>& holidays;
@@ -31,8 +31,6 @@ struct TimedPlayData {
     TimedPlay& play;
     std::mt19937& random;
     DataFolder folder;
-    std::u16string programsFile;
-    bool& programsReadFailed;
     std::u16string logFile;
 };
 
@@ -43,7 +41,7 @@ struct TimedPlayViews {
     LogView& log;
 };
 
-class TimedPlayController {
+class TimedPlayController : public ProgramPlays {
 public:
     TimedPlayController(TimedPlayData data, EnginePlatform platform);
     TimedPlayController(const TimedPlayController&) = delete;
@@ -60,19 +58,14 @@ public:
     // The graph of `player` reported events.
     void audioEvent(const AudioPlayer* player);
 
-    // Reads the programs file into the program list's vector; failures go to `owner`.
-    ReadResult loadPrograms(Prompt* owner);
-
     // A row on the log list, then a line in the log file.
     void logEvent(const DateTime& time, std::u16string_view text);
 
-    // Whether a play (sounding or waiting) of the program of that name is queued, in any letter case.
-    bool isPlaying(std::u16string_view name) const;
-    void stopByName(std::u16string_view name, std::u16string_view reason);
-    // After the program list was replaced as a whole (a restore): a queued play whose program is
-    // gone stops as a deleted program's does, one whose program now reads differently stops as
-    // a modified one's; plays of programs that came back unchanged go on.
-    void stopPlaysOfReplacedPrograms();
+    bool isPlaying(std::u16string_view name) const override;
+    void stopByName(std::u16string_view name, std::u16string_view reason) override;
+    // A queued play whose program is gone stops as a deleted program's does, one whose program
+    // now reads differently stops as a modified one's; plays of unchanged programs go on.
+    void stopPlaysOfReplacedPrograms() override;
     // "立即播此节目" with the amount entered: pre-empts everything and queues a manual play.
     void playNow(const ProgramRecord& program, int amount);
     // "终止本次播放" on the selected rows of the now-playing list.

@@ -1,6 +1,7 @@
 #include "shell/AppState.h"
 
-#include "data/FileSystem.h"
+#include <utility>
+
 #include "data/HolidaysFile.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
@@ -40,34 +41,8 @@ StartFlags parseCommandLine(std::u16string_view commandLine) {
     return {};
 }
 
-TimedPlayData timedPlayDataOf(AppState& state, FileSystem& fs) {
-    return TimedPlayData{state.programs,
-                         state.holidays,
-                         state.shiftDays,
-                         state.settings,
-                         state.instantActive,
-                         state.timedPlay,
-                         state.randomEngine,
-                         DataFolder{fs, state.paths.shellFolder, state.paths.dataDir},
-                         state.paths.programsFile,
-                         state.readFailed.programs,
-                         state.paths.logFile};
-}
-
-InstantData instantDataOf(AppState& state, FileSystem& fs) {
-    return InstantData{state.instantItems,
-                       state.instantOptions,
-                       state.instantRun,
-                       state.instantActive,
-                       state.timedPlay,
-                       state.settings,
-                       state.randomEngine,
-                       DataFolder{fs, state.paths.shellFolder, state.paths.dataDir},
-                       state.paths.instantFile,
-                       state.paths.musicDir};
-}
-
-AppState& appState() {
-    static AppState state;
-    return state;
-}
+AppState::AppState(AppPaths appPaths, FileSystem& fs, Registry& registry)
+    : paths(std::move(appPaths)),
+      programs(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.programsFile),
+      calendar(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.holidaysFile),
+      settings(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.settingsFile, registry, paths.exePath) {}

@@ -1,20 +1,18 @@
 #pragma once
-// The one application object: every list, the settings, timed play and every path, alive
-// for the whole process. Window handles live beside it in the Win32 shell (ShellWindows).
+// The application object and what the shell computes for it: the paths and the start flags.
 #include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "audio/PlayJob.h"
-#include "data/HolidayRecord.h"
-#include "data/ProgramRecord.h"
-#include "instant/InstantController.h"
+#include "data/CalendarStore.h"
+#include "data/FileSystem.h"
 #include "instant/InstantItem.h"
-#include "scheduler/TimedPlayController.h"
-#include "system/Autostart.h"
-#include "system/SettingsRecord.h"
-#include "system/ShutdownRules.h"
+#include "instant/InstantRun.h"
+#include "scheduler/ProgramStore.h"
+#include "system/Registry.h"
+#include "system/SettingsStore.h"
 
 struct AppPaths {
     std::u16string exePath;
@@ -43,37 +41,30 @@ struct StartFlags {
 };
 StartFlags parseCommandLine(std::u16string_view commandLine);
 
-struct ReadFailedFlags {
-    bool programs = false;
-    bool holidays = false;
-    bool settings = false;
-};
-
+// The one application object: the owners of the lists, the settings, the state of both playing
+// engines and every path, alive for the whole process. The composition root makes it once the
+// paths are known; window handles live beside it in the Win32 shell (ShellWindows).
 struct AppState {
+    AppState(AppPaths appPaths, FileSystem& fs, Registry& registry);
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
     double uiScale = 1.0;
     int osMajor = 0;
     int osMinor = 0;
     int osBuild = 0;
     int currentPage = 0;
-    std::vector<ProgramRecord> programs;
-    std::vector<HolidayRecord> holidays;
-    std::vector<ShiftDayRecord> shiftDays;
-    SettingsRecord settings = defaultSettings();
-    AutostartOptions autostart;  // read from the Run value at start-up, never from a file
-    PowerRuleStamps powerRuleStamps = neverFiredStamps();
+    AppPaths paths;
+    ProgramStore programs;
+    CalendarStore calendar;
+    SettingsStore settings;
     TimedPlay timedPlay;
     std::vector<InstantItem> instantItems;
     InstantOptions instantOptions;
     InstantRun instantRun;
     bool instantActive = false;  // a run of immediate play is on: timed play is ducked
-    ReadFailedFlags readFailed;
-    AppPaths paths;
     std::mt19937 randomEngine;
 };
 
+// Made by the composition root at start-up; the shell reaches it from there.
 AppState& appState();
-
-// What timed play works on, in `state`, with the data files on `fs`.
-TimedPlayData timedPlayDataOf(AppState& state, FileSystem& fs);
-// What immediate play works on, in `state`, with the data files on `fs`.
-InstantData instantDataOf(AppState& state, FileSystem& fs);

@@ -45,18 +45,17 @@ struct ControllerBench : MemoryLogFolder {
     FakePlayerFactory players{script};
     RecordingTimer timer;
     DateTime clock = at(2024, 9, 2, 7, 59, 59);  // a Monday
-    std::vector<ProgramRecord> programs;
+    std::u16string programsFile = dataDir + u"/定时播t";
+    ProgramStore store{folder, programsFile};
+    std::vector<ProgramRecord>& programs = store.scheduled();
     std::vector<HolidayRecord> holidays;
     std::vector<ShiftDayRecord> shiftDays;
     SettingsRecord settings = defaultSettings();
     bool instantActive = false;
     TimedPlay play;
     std::mt19937 random{7};
-    bool readFailed = false;
-    std::u16string programsFile = dataDir + u"/定时播t";
     TimedPlayController controller{
-        TimedPlayData{programs, holidays, shiftDays, settings, instantActive, play, random, folder, programsFile,
-                      readFailed, log},
+        TimedPlayData{programs, holidays, shiftDays, settings, instantActive, play, random, folder, log},
         EnginePlatform{players, timer, [](char16_t) { return false; },
                           [](AudioResult) { return PlayErrorKind::FormatProblem; },
                           [](AudioResult) { return std::u16string(u"错误"); }, [](int) {}, [this] { return clock; }}};
@@ -85,7 +84,7 @@ TEST(TimedPlayController, RunsTheBellsWithOrWithoutThePageLists) {
     bench.fs.addFile(u"/music/bell.mp3", {1});
     bench.fs.addFile(bench.programsFile, programsFileBytes({bell}));
     RecordingPrompt prompt;
-    EXPECT_TRUE(bench.controller.loadPrograms(&prompt).ok());
+    EXPECT_TRUE(bench.store.load(&prompt).ok());
     ASSERT_EQ(bench.programs.size(), 1u);
 
     bench.controller.attachViews(TimedPlayViews{bench.cells, bench.nowPlaying, bench.logRows});

@@ -1,9 +1,41 @@
 #include "shell/win32/AppEngines.h"
 
-#include "data/win32/Win32FileSystem.h"
 #include "shell/AppState.h"
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/ShellWindows.h"
+#include "ui/win32/CountdownDialog.h"
+#include "ui/win32/Pages.h"
+#include "winutil/TrayCallback.h"
+
+namespace {
+
+// What timed play works on: the lists of their owners and the state AppState keeps.
+TimedPlayData timedPlayDataOf(AppState& state) {
+    return TimedPlayData{state.programs.scheduled(),
+                         state.calendar.holidays(),
+                         state.calendar.shiftDays(),
+                         state.settings.settings(),
+                         state.instantActive,
+                         state.timedPlay,
+                         state.randomEngine,
+                         state.programs.folder(),
+                         state.paths.logFile};
+}
+
+InstantData instantDataOf(AppState& state) {
+    return InstantData{state.instantItems,
+                       state.instantOptions,
+                       state.instantRun,
+                       state.instantActive,
+                       state.timedPlay,
+                       state.settings.settings(),
+                       state.randomEngine,
+                       state.programs.folder(),
+                       state.paths.instantFile,
+                       state.paths.musicDir};
+}
+
+}  // namespace
 
 AppEngines& appEngines() {
     static AppEngines engines;
@@ -11,24 +43,37 @@ AppEngines& appEngines() {
 }
 
 bool startEngines() {
-    static Win32FileSystem fs;
     AppState& state = appState();
     AppEngines& engines = appEngines();
     engines.timedPlayHost = EngineHost<TimedPlayController>::create(
         L"LvtxTimedPlay", state.paths.exeDir, [&](EnginePlatform platform) {
-            return std::make_unique<TimedPlayController>(timedPlayDataOf(state, fs), std::move(platform));
+            return std::make_unique<TimedPlayController>(timedPlayDataOf(state), std::move(platform));
         });
     engines.instantHost = EngineHost<InstantController>::create(
         L"LvtxInstantPlay", state.paths.exeDir, [&](EnginePlatform platform) {
             // After a failure that a repair tool or a reinstall mends, the help page tells where to get them.
             return std::make_unique<InstantController>(
-                instantDataOf(state, fs), InstantPlatform{std::move(platform), [](InstantHelp) { showPage(helpPage); }});
+                instantDataOf(state), InstantPlatform{std::move(platform), [](InstantHelp) { showPage(helpPage); }});
         });
-    return engines.timedPlayHost != nullptr && engines.instantHost != nullptr;
+    engines.powerRules = PowerRuleEngine::create(
+        state.settings, PowerRuleActions{[] { postStatusBarRefresh(shellWindows().statusBar); },
+                                         [](int mode, PowerSwitch& power) {
+                                             const HWND main = shellWindows().mainWindow;
+                                             bringMainWindowForward(main);
+                                             runCountdownDialog(main, mode, power, appState().uiScale);
+                                         }});
+    if (engines.timedPlayHost == nullptr || engines.instantHost == nullptr || engines.powerRules == nullptr) {
+        return false;
+    }
+    // Every change of the program list that touches a play stops it through timed play.
+    state.programs.connectPlays(&engines.timedPlayHost->controller());
+    return true;
 }
 
 void stopEngines() {
     AppEngines& engines = appEngines();
+    appState().programs.connectPlays(nullptr);
+    engines.powerRules.reset();
     engines.instantHost.reset();
     engines.timedPlayHost.reset();
 }

@@ -1,16 +1,19 @@
 #pragma once
 // What the shell builds before the main window and owns until the message loop ends: timed
-// play, immediate play, and the start-up messages held back until the bells run.
+// play, immediate play, the power rules' check, and the start-up messages held back until the
+// bells run.
 #include <memory>
 
 #include "data/DeferredPrompt.h"
 #include "instant/InstantController.h"
 #include "scheduler/TimedPlayController.h"
 #include "scheduler/win32/EngineHost.h"
+#include "system/win32/PowerRuleEngine.h"
 
 struct AppEngines {
     std::unique_ptr<EngineHost<TimedPlayController>> timedPlayHost;
     std::unique_ptr<EngineHost<InstantController>> instantHost;
+    std::unique_ptr<PowerRuleEngine> powerRules;
     DeferredPrompt startUpMessages;
 
     // Null only before start-up made them or after the loop ended.
@@ -20,7 +23,8 @@ struct AppEngines {
 
 AppEngines& appEngines();
 
-// Builds timed play and immediate play on AppState; false when Windows refuses a window.
+// Builds timed play, immediate play and the power rules' check on AppState; false when Windows
+// refuses a window.
 bool startEngines();
-// Ends both: their players stop. Called once the message loop has ended.
+// Ends them all: the players stop. Called once the message loop has ended.
 void stopEngines();

@@ -5,20 +5,18 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "winutil/WideText.h"
+#include "data/win32/Win32FileSystem.h"
 #include "shell/AppState.h"
 #include "shell/win32/RoamingFolder.h"
+#include "system/win32/Win32Registry.h"
 #include "winutil/WindowsVersion.h"
 
 namespace {
 
-void readWindowsVersion(AppState& state) {
-    const WindowsVersion version = windowsVersion();
-    state.osMajor = static_cast<int>(version.major);
-    state.osMinor = static_cast<int>(version.minor);
-    state.osBuild = static_cast<int>(version.build);
-}
+std::unique_ptr<AppState> state;
 
 std::u16string roamingFolder(int osMajor) {
     const std::wstring folder = roamingAppDataFolder();
@@ -34,12 +32,21 @@ std::u16string roamingFolder(int osMajor) {
 }  // namespace
 
 void setUpAppState() {
-    AppState& state = appState();
-    unsigned int seed = 0;
-    rand_s(&seed);
-    state.randomEngine.seed(seed);
-    readWindowsVersion(state);
+    static Win32FileSystem fs;
+    static Win32Registry registry;
+    const WindowsVersion version = windowsVersion();
     wchar_t exePath[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, exePath, MAX_PATH);
-    state.paths = makeAppPaths(fromWide(exePath), roamingFolder(state.osMajor));
+    state = std::make_unique<AppState>(makeAppPaths(fromWide(exePath), roamingFolder(static_cast<int>(version.major))),
+                                       fs, registry);
+    unsigned int seed = 0;
+    rand_s(&seed);
+    state->randomEngine.seed(seed);
+    state->osMajor = static_cast<int>(version.major);
+    state->osMinor = static_cast<int>(version.minor);
+    state->osBuild = static_cast<int>(version.build);
+}
+
+AppState& appState() {
+    return *state;
 }

@@ -1,4 +1,4 @@
 #pragma once
-// Fills AppState from the running system: the real Windows version, every path, the random
-// generator's seed.
+// The composition root's first step: AppState made from the running system, with the real
+// Windows version, every path, the Windows file system and registry, and the random seed.
 void setUpAppState();

@@ -18,7 +18,7 @@ namespace {
 DWORD uiThread = 0;
 bool crashing = false;
 
-// The window timers of the pages and dialogs (settings, device dialog, import) and of the HTML view. The crash message's own loop would keep dispatching them.
+// The window timers of the pages and dialogs (device dialog, import) and of the HTML view. The crash message's own loop would keep dispatching them.
 constexpr UINT_PTR programTimers[] = {1, 1000, 1010};
 
 BOOL CALLBACK killTimers(HWND window, LPARAM) {
@@ -36,8 +36,9 @@ LONG WINAPI crashFilter(EXCEPTION_POINTERS* exception) {
     EnumThreadWindows(uiThread, killTimers, 0);
     if (TimedPlayController* timedPlay = appEngines().timedPlay()) timedPlay->stopTimer();
     if (InstantController* instant = appEngines().instant()) instant->stopTimer();
+    if (appEngines().powerRules) appEngines().powerRules->stop();
     // Nothing may start while the program winds down; the files keep their real state.
-    for (ProgramRecord& program : appState().programs) program.disabled = 1;
+    for (ProgramRecord& program : appState().programs.scheduled()) program.disabled = 1;
 
     wchar_t text[256];
     std::swprintf(text, 256,

@@ -1,6 +1,5 @@
 #include "shell/win32/MainWindow.h"
 
-#include "ui/win32/InstantPage.h"
 #include "shell/AppState.h"
 #include "shell/ShellLayout.h"
 #include "shell/win32/AppEngines.h"
@@ -15,11 +14,7 @@
 #include "shell/win32/Shutdown.h"
 #include "shell/win32/Tray.h"
 #include "shell/win32/TroubleshootingPage.h"
-#include "ui/win32/HolidayPageIds.h"
 #include "ui/win32/Pages.h"
-#include "ui/win32/SettingsPageIds.h"
-#include "ui/win32/StatusBarIds.h"
-#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 
@@ -52,21 +47,19 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 case IDM_SHOW_MAIN_WINDOW:
                     restoreFromTray();
                     return 0;
-                case IDC_HIDE_TO_TRAY:  // from the settings page
+            }
+            switch (pageRequestOf(LOWORD(wParam))) {
+                case PageRequest::hideToTray:  // from the settings page
                     hideToTray();
                     return 0;
-                case IDC_REFRESH_BAR:  // from the settings page, for the status bar
-                    SendMessageW(shellWindows().statusBar, WM_COMMAND, IDC_REFRESH_BAR, 0);
+                case PageRequest::refreshStatusBar:  // from the settings page, for the status bar
+                    refreshStatusBar(shellWindows().statusBar);
                     return 0;
-                case IDC_CHOOSE_DEVICE:  // from the status bar's link, for the settings page
-                    SendMessageW(shellWindows().pages[settingsPage], WM_COMMAND, IDC_CHOOSE_DEVICE, 0);
+                case PageRequest::chooseOutputDevice:  // from the status bar's link, for the settings page
+                    openDeviceChoice(shellWindows().pages[settingsPage]);
                     return 0;
-                case IDC_PROGRAMS_RESTORED:  // from the settings page's restore, for the pages showing the lists
-                    SendMessageW(shellWindows().pages[timedPlayPage], WM_COMMAND, IDC_PROGRAMS_RESTORED, 0);
-                    return 0;
-                case IDC_CALENDAR_RESTORED:
-                    SendMessageW(shellWindows().pages[holidayPage], WM_COMMAND, IDC_CALENDAR_RESTORED, 0);
-                    return 0;
+                case PageRequest::none:
+                    break;
             }
             break;
         case WM_ENTERMENULOOP:
@@ -119,12 +112,16 @@ bool createChildren(ShellWindows& windows) {
     if (windows.navBar == nullptr) return false;
     // Before any page or dialog makes an edit, so that every edit of the program gets the filter.
     installPasteFilter(GetDlgItem(windows.navBar, IDC_NAV_EDIT));
-    windows.statusBar = createStatusBar(main, windows.navBar);
+    AppState& state = appState();
     AppEngines& engines = appEngines();
-    windows.pages[timedPlayPage] = createTimedPlayPage(main, *engines.timedPlay(), engines.startUpMessages);
-    windows.pages[instantPage] = createInstantPage(main, *engines.instant(), engines.startUpMessages);
-    windows.pages[holidayPage] = createHolidayPage(main, engines.startUpMessages);
-    windows.pages[settingsPage] = createSettingsPage(main, engines.startUpMessages);
+    const PageContext context{state.uiScale,      state.osMajor,       state.programs.folder().fs,
+                              engines.startUpMessages, state.paths.exeDir, state.paths.musicDir};
+    windows.statusBar = createStatusBar(main, windows.navBar, context, state.settings);
+    windows.pages[timedPlayPage] =
+        createTimedPlayPage(main, context, *engines.timedPlay(), state.programs, state.paths.logFile);
+    windows.pages[instantPage] = createInstantPage(main, context, *engines.instant());
+    windows.pages[holidayPage] = createHolidayPage(main, context, state.calendar);
+    windows.pages[settingsPage] = createSettingsPage(main, context, state.settings, state.programs, state.calendar);
     windows.pages[helpPage] = createHelpPage(main);
     windows.pages[troubleshootingPage] = createTroubleshootingPage(main);
     if (windows.statusBar == nullptr) return false;

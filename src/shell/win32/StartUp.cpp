@@ -19,10 +19,7 @@
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
-#include "ui/win32/HolidayPageIds.h"
-#include "ui/win32/InstantPageIds.h"
-#include "ui/win32/SettingsPageIds.h"
-#include "ui/win32/TimedPlayPageIds.h"
+#include "ui/win32/Pages.h"
 
 namespace {
 
@@ -41,16 +38,9 @@ bool failStartUp(const wchar_t* message) {
     return false;
 }
 
-// The click on a page's hidden "loadData" button.
-void sendLoadCommand(int page, WORD command) {
-    const HWND target = shellWindows().pages[page];
-    SendMessageW(target, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(target, command)));
-}
-
 void showFirstTime(HWND main) {
     ShellWindows& windows = shellWindows();
-    SetFocus(GetDlgItem(windows.pages[timedPlayPage], IDC_NOW_PLAYING_LIST));
+    focusNowPlayingList(windows.pages[timedPlayPage]);
     // In front once at start, then an ordinary window again.
     SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(main, SW_SHOWMAXIMIZED);
@@ -78,10 +68,9 @@ bool createMainWindow(const StartFlags& flags) {
     }
     AppEngines& engines = appEngines();
     TimedPlayController& timedPlay = *engines.timedPlay();
+    engines.powerRules->start();
     showFirstTime(main);
-    if (flags.startHidden) {
-        SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(IDC_HIDE_TO_TRAY, BN_CLICKED), 0);
-    }
+    if (flags.startHidden) pressHideToTray(windows.pages[settingsPage]);
     if (flags.lockAtStart) LockWorkStation();
     SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
     warmUpDevice(defaultDeviceName, main, toolsConfigFor(paths.exeDir));
@@ -92,10 +81,10 @@ bool createMainWindow(const StartFlags& flags) {
     if (!checkToolFiles(paths.exeDir).empty()) return failStartUp(toolFilesMessage);
     // Holidays and settings first: the settings choose the device and the ducking before any
     // program can start, and the holidays are in place before the first scheduler tick.
-    sendLoadCommand(holidayPage, IDC_LOAD_HOLIDAYS);
-    sendLoadCommand(settingsPage, IDC_LOAD_SETTINGS);
-    sendLoadCommand(timedPlayPage, IDC_LOAD_PROGRAMS);
-    sendLoadCommand(instantPage, IDC_LOAD_INSTANT);
+    loadPageData(windows.pages[holidayPage], PageKind::holidays);
+    loadPageData(windows.pages[settingsPage], PageKind::settings);
+    loadPageData(windows.pages[timedPlayPage], PageKind::timedPlay);
+    loadPageData(windows.pages[instantPage], PageKind::instant);
     // Every file is read and the bells run before the first message of a failed read waits for OK.
     timedPlay.startTimer();
     engines.instant()->startTimer();

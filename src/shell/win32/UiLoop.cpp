@@ -4,12 +4,13 @@
 
 #include <float.h>
 
+#include "shell/AppState.h"
 #include "shell/win32/AppEngines.h"
 #include "shell/win32/CrashHandler.h"
 #include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/StartUp.h"
-#include "ui/win32/TimedPlayPageIds.h"
+#include "ui/win32/Pages.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ bool isKeyboardMessage(UINT message) {
 bool translateMoveKeys(HACCEL accelerators, MSG& message) {
     if (!isKeyboardMessage(message.message)) return false;
     const HWND timedPlay = shellWindows().pages[timedPlayPage];
-    if (appState().currentPage != timedPlayPage || GetFocus() != GetDlgItem(timedPlay, IDC_PROGRAM_LIST)) return false;
+    if (appState().currentPage != timedPlayPage || !programListHasFocus(timedPlay)) return false;
     return TranslateAcceleratorW(timedPlay, accelerators, &message) != 0;
 }
 

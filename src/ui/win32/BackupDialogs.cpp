@@ -9,24 +9,27 @@
 #include "data/win32/LocalNow.h"
 #include "data/win32/Win32Prompt.h"
 #include "winutil/WideText.h"
-#include "shell/AppState.h"
+#include "scheduler/ScheduleRestore.h"
 #include "ui/win32/BackupDialogIds.h"
 #include "ui/win32/DialogSupport.h"
-#include "ui/win32/HolidayPageIds.h"
-#include "ui/win32/PageSupport.h"
-#include "ui/win32/TimedPlayPageIds.h"
 
 namespace {
 
 constexpr DWORD pathUnits = 260;
 constexpr wchar_t backupFilter[] = L"备份文件 (*.lvtxbak)\0*.lvtxbak\0所有文件 (*.*)\0*.*\0";
 
-ScheduleFiles appScheduleFiles() {
-    const AppPaths& paths = appState().paths;
-    return {appDataFolder(), paths.programsFile, paths.holidaysFile};
+// What one of the dialogs works with: the lists ticked, and where they are kept.
+struct BackupRun {
+    BackupParts parts = allBackupParts;
+    BackupTargets& targets;
+};
+
+ScheduleFiles scheduleFilesOf(const BackupTargets& targets) {
+    return {targets.programs.folder(), targets.programs.path(), targets.calendar.path()};
 }
 
-void showParts(HWND dialog, const BackupParts& parts) {
+void showParts(HWND dialog, const BackupRun& run) {
+    const BackupParts& parts = run.parts;
     setChecked(dialog, IDC_PART_PROGRAMS, parts.programs);
     setChecked(dialog, IDC_PART_HOLIDAYS, parts.holidays);
     setChecked(dialog, IDC_PART_SHIFT_DAYS, parts.shiftDays);
@@ -63,11 +66,12 @@ std::optional<std::u16string> chooseBackupFile(HWND owner, bool saving) {
     return fromWide(path.c_str());
 }
 
-void backUp(HWND dialog, BackupParts& parts) {
+void backUp(HWND dialog, BackupRun& run) {
+    BackupParts& parts = run.parts;
     if (!takeTicked(dialog, parts, u"请勾选要备份的内容")) return;
     const auto target = chooseBackupFile(dialog, true);
     if (!target) return;
-    const BackupOutcome outcome = writeBackup(appScheduleFiles(), parts, *target);
+    const BackupOutcome outcome = writeBackup(scheduleFilesOf(run.targets), parts, *target);
     if (!outcome.ok) {
         showAppMessage(dialog, outcome.message, MessageIcon::warning);
         return;
@@ -76,30 +80,22 @@ void backUp(HWND dialog, BackupParts& parts) {
     EndDialog(dialog, IDOK);
 }
 
-// The pages show the replaced lists, through the main window that holds them all; before the
-// closing box, whose message loop would let the scheduler tick with the old plays.
-void tellPages(HWND dialog, const BackupParts& restored) {
-    const HWND mainWindow = GetAncestor(dialog, GA_ROOTOWNER);
-    if (restored.programs) SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_PROGRAMS_RESTORED, 0), 0);
-    if (restored.calendar()) SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_CALENDAR_RESTORED, 0), 0);
-}
-
-void restore(HWND dialog, BackupParts& parts) {
+void restore(HWND dialog, BackupRun& run) {
+    BackupParts& parts = run.parts;
     if (!takeTicked(dialog, parts, u"请勾选要还原的内容")) return;
     const auto source = chooseBackupFile(dialog, false);
     if (!source) return;
-    const RestoreCheck check = checkBackup(pageFileSystem(), *source, parts);
+    const RestoreCheck check = checkBackup(run.targets.fs, *source, parts);
     if (!check.ok) {
         showAppMessage(dialog, check.message, MessageIcon::warning);
         return;
     }
-    AppState& app = appState();
-    if (!askAppQuestion(dialog, restoreQuestion(parts, app.paths.dataDir))) return;
+    if (!askAppQuestion(dialog, restoreQuestion(parts, run.targets.programs.folder().dataDir))) return;
     Win32Prompt prompt(dialog);
+    // The pages show the restored lists before the closing box, whose message loop lets the
+    // scheduler tick.
     const RestoreOutcome outcome =
-        applyRestore({appScheduleFiles(), &prompt, &app.readFailed.programs, &app.readFailed.holidays}, check.source,
-                     {app.programs, app.holidays, app.shiftDays}, localNow());
-    tellPages(dialog, outcome.restored);
+        restoreSchedule(run.targets.programs, run.targets.calendar, check.source, &prompt, localNow());
     if (outcome.complete) showAppMessage(dialog, restoreDoneText(outcome), MessageIcon::information);
     else showAppMessage(dialog, restoreStoppedText(parts, outcome.restored), MessageIcon::warning);
     EndDialog(dialog, outcome.complete ? IDOK : IDCANCEL);
@@ -108,12 +104,12 @@ void restore(HWND dialog, BackupParts& parts) {
 }  // namespace
 
 // Both dialogs open with every list ticked; their one button ("备份…", "还原…") is OK.
-void backupFromPage(HWND page) {
-    BackupParts parts = allBackupParts;
-    runDialog(page, IDD_BACKUP_DIALOG, confirmingDialogProc<BackupParts, showParts, backUp>, &parts);
+void backupFromPage(HWND page, BackupTargets& targets) {
+    BackupRun run{allBackupParts, targets};
+    runDialog(page, IDD_BACKUP_DIALOG, confirmingDialogProc<BackupRun, showParts, backUp>, &run);
 }
 
-void restoreFromPage(HWND page) {
-    BackupParts parts = allBackupParts;
-    runDialog(page, IDD_RESTORE_DIALOG, confirmingDialogProc<BackupParts, showParts, restore>, &parts);
+void restoreFromPage(HWND page, BackupTargets& targets) {
+    BackupRun run{allBackupParts, targets};
+    runDialog(page, IDD_RESTORE_DIALOG, confirmingDialogProc<BackupRun, showParts, restore>, &run);
 }

@@ -4,7 +4,6 @@
 
 #include "data/Text.h"
 #include "winutil/WideText.h"
-#include "shell/AppState.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/SettingsPageIds.h"
 #include "winutil/GdiObjects.h"
@@ -19,6 +18,7 @@ constexpr COLORREF digitColour = RGB(250, 0, 0);
 struct CountdownArguments {
     int mode;
     PowerSwitch& power;
+    double scale;
 };
 
 // Made once and kept for the process: a countdown can open on any day the program runs.
@@ -37,7 +37,7 @@ HFONT digitFont(HWND dialog) {
 class CountdownWindow : public CountdownDisplay {
 public:
     CountdownWindow(HWND dialog, const CountdownArguments& arguments)
-        : dialog_(dialog), countdown_(arguments.mode, arguments.power, *this) {}
+        : dialog_(dialog), scale_(arguments.scale), countdown_(arguments.mode, arguments.power, *this) {}
 
     void setUp() {
         setControlText(dialog_, IDC_COUNTDOWN_TEXT, countdownTitle(countdown_.mode()));
@@ -62,13 +62,13 @@ private:
     void placeBand() {
         RECT client{};
         GetClientRect(dialog_, &client);
-        const double scale = appState().uiScale;
-        const int top = childRect(dialog_, IDC_COUNTDOWN_TEXT).bottom + static_cast<int>(5 * scale);
-        const int bottom = childRect(dialog_, IDCANCEL).top - static_cast<int>(10 * scale);
+        const int top = childRect(dialog_, IDC_COUNTDOWN_TEXT).bottom + static_cast<int>(5 * scale_);
+        const int bottom = childRect(dialog_, IDCANCEL).top - static_cast<int>(10 * scale_);
         MoveWindow(GetDlgItem(dialog_, IDC_COUNTDOWN_DIGITS), 0, top, client.right, bottom - top, FALSE);
     }
 
     HWND dialog_;
+    double scale_;
     ShutdownCountdown countdown_;
 };
 
@@ -121,7 +121,7 @@ INT_PTR CALLBACK countdownProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-void runCountdownDialog(HWND owner, int mode, PowerSwitch& power) {
-    CountdownArguments arguments{mode, power};
+void runCountdownDialog(HWND owner, int mode, PowerSwitch& power, double scale) {
+    CountdownArguments arguments{mode, power, scale};
     runDialog(owner, IDD_COUNTDOWN, countdownProc, &arguments);
 }

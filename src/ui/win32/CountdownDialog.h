@@ -6,5 +6,5 @@
 
 #include "system/ShutdownCountdown.h"
 
-// Modal, owned by `owner`; returns when the dialog has closed.
-void runCountdownDialog(HWND owner, int mode, PowerSwitch& power);
+// Modal, owned by `owner`, laid out for the screen's `scale`; returns when the dialog has closed.
+void runCountdownDialog(HWND owner, int mode, PowerSwitch& power, double scale);

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "winutil/WideText.h"
-#include "shell/AppState.h"
 #include "ui/EditorLinks.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/ProgramEditorIds.h"
@@ -46,8 +45,7 @@ INT_PTR CALLBACK amplifierProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 }
 
 // The folder in Explorer; the shell reports a missing folder itself.
-void openSampleFolder(HWND dialog) {
-    const std::u16string& folder = appState().paths.musicDir;
+void openSampleFolder(HWND dialog, const std::u16string& folder) {
     showAppMessage(dialog, sampleAudioText(folder), MessageIcon::information);
     const std::wstring path = toWide(folder);
     SHELLEXECUTEINFOW open{};
@@ -61,13 +59,13 @@ void openSampleFolder(HWND dialog) {
 
 }  // namespace
 
-bool runEditorLink(HWND dialog, int id) {
+bool runEditorLink(HWND dialog, int id, const std::u16string& musicDir) {
     if (id == IDC_AMPLIFIER_LINK) {
         runDialog(dialog, IDD_AMPLIFIER_POWER, amplifierProc, nullptr);
         return true;
     }
     if (id == IDC_SAMPLE_AUDIO_LINK) {
-        openSampleFolder(dialog);
+        openSampleFolder(dialog, musicDir);
         return true;
     }
     for (const InfoLink& link : infoLinks) {

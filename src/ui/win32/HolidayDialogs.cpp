@@ -2,11 +2,12 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <variant>
+#include <vector>
 
 #include "data/HolidayValidation.h"
 #include "data/Text.h"
-#include "shell/AppState.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/HolidayPageIds.h"
 
@@ -48,8 +49,18 @@ int shiftDayControlOf(ShiftDayField field) {
     return IDC_SHIFT_A_DATE;
 }
 
+// What one dialog edits: the list it checks against, the index it edits (-1 for adding), and the
+// checked record once confirmed.
+template <typename Record>
+struct RecordEdit {
+    const std::vector<Record>& records;
+    int index;
+    std::optional<Record> confirmed;
+};
+
 // Add mode keeps the template's state: the pickers on today, the edits empty, "禁用" unticked.
-void initialiseHoliday(HWND dialog, int index) {
+void initialiseHoliday(HWND dialog, RecordEdit<HolidayRecord>& edit) {
+    const int index = edit.index;
     SendDlgItemMessageW(dialog, IDC_HOLIDAY_NAME, EM_LIMITTEXT, textLimit, 0);
     limitPickerToValidDates(dialog, IDC_HOLIDAY_FROM);
     limitPickerToValidDates(dialog, IDC_HOLIDAY_TO);
@@ -58,7 +69,7 @@ void initialiseHoliday(HWND dialog, int index) {
         setControlText(dialog, IDC_HOLIDAY_TO_HOUR, u"24");
         return;
     }
-    const HolidayRecord& holiday = appState().holidays.at(static_cast<std::size_t>(index));
+    const HolidayRecord& holiday = edit.records.at(static_cast<std::size_t>(index));
     const DateHourRange& range = holiday.range;
     SetDlgItemTextW(dialog, IDOK, L"修改");
     setControlText(dialog, IDC_HOLIDAY_NAME, fixedView(holiday.name));
@@ -69,8 +80,7 @@ void initialiseHoliday(HWND dialog, int index) {
     setChecked(dialog, IDC_HOLIDAY_DISABLED, holiday.disabled != 0);
 }
 
-void confirmHoliday(HWND dialog, int index) {
-    std::vector<HolidayRecord>& holidays = appState().holidays;
+void confirmHoliday(HWND dialog, RecordEdit<HolidayRecord>& edit) {
     const DateTime from = pickerValue(dialog, IDC_HOLIDAY_FROM);
     const DateTime to = pickerValue(dialog, IDC_HOLIDAY_TO);
     const HolidayInput input{limitedText(dialog, IDC_HOLIDAY_NAME),
@@ -83,22 +93,22 @@ void confirmHoliday(HWND dialog, int index) {
                              to.day,
                              controlText(dialog, IDC_HOLIDAY_TO_HOUR),
                              isChecked(dialog, IDC_HOLIDAY_DISABLED)};
-    const auto checked = checkHoliday(holidays, index, input);
+    const auto checked = checkHoliday(edit.records, edit.index, input);
     if (const auto* failure = std::get_if<HolidayFailure>(&checked)) {
         showInputFailure(dialog, *failure, holidayControlOf);
         return;
     }
-    if (index < 0) holidays.push_back(std::get<HolidayRecord>(checked));
-    else holidays.at(static_cast<std::size_t>(index)) = std::get<HolidayRecord>(checked);
+    edit.confirmed = std::get<HolidayRecord>(checked);
     EndDialog(dialog, IDOK);
 }
 
-void initialiseShiftDay(HWND dialog, int index) {
+void initialiseShiftDay(HWND dialog, RecordEdit<ShiftDayRecord>& edit) {
+    const int index = edit.index;
     SendDlgItemMessageW(dialog, IDC_SHIFT_REMARK, EM_LIMITTEXT, textLimit, 0);
     limitPickerToValidDates(dialog, IDC_SHIFT_A_DATE);
     limitPickerToValidDates(dialog, IDC_SHIFT_B_DATE);
     if (index < 0) return;
-    const ShiftDayRecord& shiftDay = appState().shiftDays.at(static_cast<std::size_t>(index));
+    const ShiftDayRecord& shiftDay = edit.records.at(static_cast<std::size_t>(index));
     SetDlgItemTextW(dialog, IDOK, L"修改");
     setPickerDate(dialog, IDC_SHIFT_A_DATE, shiftDay.aYear, shiftDay.aMonth, shiftDay.aDay);
     setPickerDate(dialog, IDC_SHIFT_B_DATE, shiftDay.bYear, shiftDay.bMonth, shiftDay.bDay);
@@ -106,33 +116,38 @@ void initialiseShiftDay(HWND dialog, int index) {
     setChecked(dialog, IDC_SHIFT_DISABLED, shiftDay.disabled != 0);
 }
 
-void confirmShiftDay(HWND dialog, int index) {
-    std::vector<ShiftDayRecord>& shiftDays = appState().shiftDays;
+void confirmShiftDay(HWND dialog, RecordEdit<ShiftDayRecord>& edit) {
     const DateTime a = pickerValue(dialog, IDC_SHIFT_A_DATE);
     const DateTime b = pickerValue(dialog, IDC_SHIFT_B_DATE);
     const ShiftDayInput input{a.year, a.month, a.day, b.year, b.month, b.day, limitedText(dialog, IDC_SHIFT_REMARK),
                               isChecked(dialog, IDC_SHIFT_DISABLED)};
-    const auto checked = checkShiftDay(shiftDays, index, input);
+    const auto checked = checkShiftDay(edit.records, edit.index, input);
     if (const auto* failure = std::get_if<ShiftDayFailure>(&checked)) {
         showInputFailure(dialog, *failure, shiftDayControlOf);
         return;
     }
-    if (index < 0) shiftDays.push_back(std::get<ShiftDayRecord>(checked));
-    else shiftDays.at(static_cast<std::size_t>(index)) = std::get<ShiftDayRecord>(checked);
+    edit.confirmed = std::get<ShiftDayRecord>(checked);
     EndDialog(dialog, IDOK);
 }
 
-// Both dialogs remember only the index they edit (-1 for adding) while they are open.
-int runRecordDialog(HWND owner, int templateId, DLGPROC procedure, int index) {
-    return runDialog(owner, templateId, procedure, &index) == IDOK ? IDOK : IDCANCEL;
+template <typename Record>
+std::optional<Record> runRecordDialog(HWND owner, int templateId, DLGPROC procedure, const std::vector<Record>& records,
+                                      int index) {
+    RecordEdit<Record> edit{records, index, std::nullopt};
+    if (runDialog(owner, templateId, procedure, &edit) != IDOK) return std::nullopt;
+    return edit.confirmed;
 }
 
 }  // namespace
 
-int editHoliday(HWND owner, int index) {
-    return runRecordDialog(owner, IDD_HOLIDAY_DIALOG, confirmingDialogProc<int, initialiseHoliday, confirmHoliday>, index);
+std::optional<HolidayRecord> editHoliday(HWND owner, const std::vector<HolidayRecord>& holidays, int index) {
+    return runRecordDialog(owner, IDD_HOLIDAY_DIALOG,
+                           confirmingDialogProc<RecordEdit<HolidayRecord>, initialiseHoliday, confirmHoliday>,
+                           holidays, index);
 }
 
-int editShiftDay(HWND owner, int index) {
-    return runRecordDialog(owner, IDD_SHIFT_DAY_DIALOG, confirmingDialogProc<int, initialiseShiftDay, confirmShiftDay>, index);
+std::optional<ShiftDayRecord> editShiftDay(HWND owner, const std::vector<ShiftDayRecord>& shiftDays, int index) {
+    return runRecordDialog(owner, IDD_SHIFT_DAY_DIALOG,
+                           confirmingDialogProc<RecordEdit<ShiftDayRecord>, initialiseShiftDay, confirmShiftDay>,
+                           shiftDays, index);
 }

@@ -1,9 +1,13 @@
 #pragma once
-// "节假日不播放" and "调休, a日期按b日期来播": the dialogs that add one record to AppState's
-// holidays or shift days, or modify one.
+// "节假日不播放" and "调休, a日期按b日期来播": add mode for index -1, modify mode for a record
+// of the list. Each checks its input against the whole list and gives the
+// checked record, or none when the operator cancelled; the caller hands it to the list's owner.
 #include <windows.h>
 
-// Index -1 adds a record, another index modifies that record. IDOK when the vector changed,
-// IDCANCEL otherwise; the caller writes the list row and saves the holiday file.
-int editHoliday(HWND owner, int index);
-int editShiftDay(HWND owner, int index);
+#include <optional>
+#include <vector>
+
+#include "data/HolidayRecord.h"
+
+std::optional<HolidayRecord> editHoliday(HWND owner, const std::vector<HolidayRecord>& holidays, int index);
+std::optional<ShiftDayRecord> editShiftDay(HWND owner, const std::vector<ShiftDayRecord>& shiftDays, int index);

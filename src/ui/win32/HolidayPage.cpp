@@ -3,11 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "data/HolidayValidation.h"
-#include "data/HolidaysFile.h"
 #include "data/win32/Win32Prompt.h"
-#include "shell/AppState.h"
 #include "ui/HolidayCells.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/HolidayDialogs.h"
@@ -39,12 +38,18 @@ struct HolidayList {
         u"启用 - 请先选中节假日\u3000\u3000\u3000\u3000\u3000\u3000\u3000 \n\n ",
         u"禁用 - 请先选中节假日\u3000\u3000\u3000\u3000\u3000\u3000\u3000 \n\n ",
     };
-    static std::vector<HolidayRecord>& records() { return appState().holidays; }
+    static constexpr int index = holidayListIndex;
+    static const std::vector<HolidayRecord>& records(const CalendarStore& calendar) { return calendar.holidays(); }
     static CalendarRowCells cells(const HolidayRecord& record) { return holidayRowCells(record); }
     static std::u16string capacityMessage(std::size_t count) { return holidayCapacityMessage(count); }
-    static int edit(HWND owner, int index) { return editHoliday(owner, index); }
-    static int setDisabled(const std::vector<int>& rows, bool disabled) {
-        return setHolidaysDisabled(records(), rows, disabled);
+    static std::optional<HolidayRecord> edit(HWND owner, const CalendarStore& calendar, int row) {
+        return editHoliday(owner, calendar.holidays(), row);
+    }
+    static void remove(CalendarStore& calendar, const std::vector<int>& rows, Prompt& prompt) {
+        calendar.removeHolidays(rows, prompt);
+    }
+    static void setDisabled(CalendarStore& calendar, const std::vector<int>& rows, bool disabled, Prompt& prompt) {
+        calendar.setHolidaysDisabled(rows, disabled, prompt);
     }
 };
 
@@ -59,12 +64,18 @@ struct ShiftDayList {
         u"请先选中要启用的项\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 \n\n ",
         u"请先选中要禁用的项\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000 \n\n ",
     };
-    static std::vector<ShiftDayRecord>& records() { return appState().shiftDays; }
+    static constexpr int index = shiftDayListIndex;
+    static const std::vector<ShiftDayRecord>& records(const CalendarStore& calendar) { return calendar.shiftDays(); }
     static CalendarRowCells cells(const ShiftDayRecord& record) { return shiftDayRowCells(record); }
     static std::u16string capacityMessage(std::size_t count) { return shiftDayCapacityMessage(count); }
-    static int edit(HWND owner, int index) { return editShiftDay(owner, index); }
-    static int setDisabled(const std::vector<int>& rows, bool disabled) {
-        return setShiftDaysDisabled(records(), rows, disabled);
+    static std::optional<ShiftDayRecord> edit(HWND owner, const CalendarStore& calendar, int row) {
+        return editShiftDay(owner, calendar.shiftDays(), row);
+    }
+    static void remove(CalendarStore& calendar, const std::vector<int>& rows, Prompt& prompt) {
+        calendar.removeShiftDays(rows, prompt);
+    }
+    static void setDisabled(CalendarStore& calendar, const std::vector<int>& rows, bool disabled, Prompt& prompt) {
+        calendar.setShiftDaysDisabled(rows, disabled, prompt);
     }
 };
 
@@ -75,34 +86,51 @@ constexpr std::u16string_view moreHint = u"更多操作 - 列表框中点鼠标�
 constexpr std::u16string_view multiSelectHint =
     u"选多行方法：\n1. 不连续行 - 按住 Ctrl  键, 用鼠标点选\n2. 连续的行 - 按住 Shift 键, 用鼠标点选";
 
-// The page while it exists: both lists mirror AppState's vectors row for row, and every change
-// is saved to the holiday file at once.
-class HolidayPage {
+struct PageArguments {
+    const PageContext& context;
+    CalendarStore& calendar;
+};
+
+// The page while it exists: both lists mirror their owner's row for row as it changes them.
+class HolidayPage : public ListObserver {
 public:
-    HolidayPage(HWND window, Prompt& loadPrompt) : window_(window), loadPrompt_(loadPrompt) {}
+    HolidayPage(HWND window, const PageArguments& arguments)
+        : window_(window),
+          scale_(arguments.context.uiScale),
+          loadPrompt_(arguments.context.loadPrompt),
+          calendar_(arguments.calendar) {}
 
     void setUp() {
         setUpListViewByShares(list<HolidayList>(), HolidayList::columns);
         setUpListViewByShares(list<ShiftDayList>(), ShiftDayList::columns);
+        calendar_.addObserver(*this);
+    }
+
+    void tearDown() { calendar_.removeObserver(*this); }
+
+    double scale() const { return scale_; }
+
+    void listChanged(const ListChange& change) override {
+        if (change.list == HolidayList::index) show<HolidayList>(change);
+        else show<ShiftDayList>(change);
     }
 
     void command(int id) {
         switch (id) {
-            case IDC_LOAD_HOLIDAYS: load(); break;
-            case IDC_CALENDAR_RESTORED: showLists(); break;
+            case IDC_LOAD_HOLIDAYS: calendar_.load(&loadPrompt_); break;
             case IDC_ADD_HOLIDAY: add<HolidayList>(); break;
             case IDC_MODIFY_HOLIDAY: modify<HolidayList>(); break;
             case IDC_DELETE_HOLIDAYS: remove<HolidayList>(); break;
             case IDM_ENABLE_HOLIDAYS: setDisabled<HolidayList>(false); break;
             case IDM_DISABLE_HOLIDAYS: setDisabled<HolidayList>(true); break;
-            case IDM_SORT_HOLIDAYS_BY_NAME: sort<HolidayList>(sortHolidaysByName); break;
-            case IDM_SORT_HOLIDAYS_BY_DATE: sort<HolidayList>(sortHolidaysByStart); break;
+            case IDM_SORT_HOLIDAYS_BY_NAME: sort(&CalendarStore::sortHolidaysByName); break;
+            case IDM_SORT_HOLIDAYS_BY_DATE: sort(&CalendarStore::sortHolidaysByStart); break;
             case IDC_ADD_SHIFT_DAY: add<ShiftDayList>(); break;
             case IDC_MODIFY_SHIFT_DAY: modify<ShiftDayList>(); break;
             case IDC_DELETE_SHIFT_DAYS: remove<ShiftDayList>(); break;
             case IDM_ENABLE_SHIFT_DAYS: setDisabled<ShiftDayList>(false); break;
             case IDM_DISABLE_SHIFT_DAYS: setDisabled<ShiftDayList>(true); break;
-            case IDM_SORT_SHIFT_DAYS_BY_A_DATE: sort<ShiftDayList>(sortShiftDaysByADate); break;
+            case IDM_SORT_SHIFT_DAYS_BY_A_DATE: sort(&CalendarStore::sortShiftDaysByADate); break;
             case IDM_CALENDAR_BACKUP: inform(backupHint); break;
             case IDC_HOLIDAY_MORE_LINK:
             case IDC_SHIFT_DAY_MORE_LINK: inform(moreHint); break;
@@ -155,28 +183,9 @@ private:
 
     void inform(std::u16string_view text) { showAppMessage(window_, text, MessageIcon::information); }
 
-    void load() {
-        AppState& app = appState();
-        loadHolidays({appDataFolder(), app.paths.holidaysFile, &loadPrompt_, &app.readFailed.holidays}, app.holidays,
-                     app.shiftDays);
-        showLists();
-    }
-
-    void showLists() {
-        refill<HolidayList>();
-        refill<ShiftDayList>();
-    }
-
-    void save() {
-        AppState& app = appState();
-        Win32Prompt prompt(window_);
-        saveHolidays({appDataFolder(), app.paths.holidaysFile, &prompt, &app.readFailed.holidays}, app.holidays,
-                     app.shiftDays);
-    }
-
     template <typename List>
     void writeRow(int row) {
-        const CalendarRowCells cells = List::cells(List::records().at(static_cast<std::size_t>(row)));
+        const CalendarRowCells cells = List::cells(List::records(calendar_).at(static_cast<std::size_t>(row)));
         for (std::size_t column = 0; column < cells.size(); ++column) {
             setListCell(list<List>(), row, static_cast<int>(column), cells[column]);
         }
@@ -205,7 +214,7 @@ private:
         const HWND view = list<List>();
         SendMessageW(view, WM_SETREDRAW, FALSE, 0);
         ListView_DeleteAllItems(view);
-        for (std::size_t i = 0; i < List::records().size(); ++i) {
+        for (std::size_t i = 0; i < List::records(calendar_).size(); ++i) {
             const int row = appendListRow(view, u"");
             if (row >= 0) writeRow<List>(row);
         }
@@ -223,53 +232,70 @@ private:
         return rows;
     }
 
+    // The change of one list as its owner told it.
+    template <typename List>
+    void show(const ListChange& change) {
+        switch (change.kind) {
+            case ListChange::Kind::replaced:
+            case ListChange::Kind::moved:
+                refill<List>();
+                break;
+            case ListChange::Kind::added:
+                appendRow<List>();
+                break;
+            case ListChange::Kind::changed:
+                for (const int row : change.rows) updateRow<List>(row);
+                break;
+            case ListChange::Kind::removed:
+                for (auto row = change.rows.rbegin(); row != change.rows.rend(); ++row) {
+                    ListView_DeleteItem(list<List>(), *row);
+                }
+                break;
+        }
+    }
+
     template <typename List>
     void add() {
-        const std::u16string full = List::capacityMessage(List::records().size());
+        const std::u16string full = List::capacityMessage(List::records(calendar_).size());
         if (!full.empty()) {
             showAppMessage(window_, full, MessageIcon::warning);
             return;
         }
-        if (List::edit(window_, -1) != IDOK) return;
-        appendRow<List>();
-        save();
+        const auto record = List::edit(window_, calendar_, -1);
+        if (!record) return;
+        Win32Prompt prompt(window_);
+        calendar_.add(*record, prompt);
     }
 
     template <typename List>
     void modify() {
         const std::vector<int> rows = selectionFor<List>(List::texts.modify);
-        if (rows.empty() || List::edit(window_, rows.front()) != IDOK) return;
-        updateRow<List>(rows.front());
-        save();
+        if (rows.empty()) return;
+        const auto record = List::edit(window_, calendar_, rows.front());
+        if (!record) return;
+        Win32Prompt prompt(window_);
+        calendar_.modify(rows.front(), *record, prompt);
     }
 
-    // The first selected row goes, again and again; each removal moves the later records up.
     template <typename List>
     void remove() {
-        const HWND view = list<List>();
-        if (selectionFor<List>(List::texts.remove).empty() || !askAppQuestion(window_, deleteQuestion)) return;
-        auto& records = List::records();
-        for (int row = ListView_GetNextItem(view, -1, LVNI_SELECTED); row >= 0;
-             row = ListView_GetNextItem(view, -1, LVNI_SELECTED)) {
-            ListView_DeleteItem(view, row);
-            records.erase(records.begin() + row);
-        }
-        save();
+        const std::vector<int> rows = selectionFor<List>(List::texts.remove);
+        if (rows.empty() || !askAppQuestion(window_, deleteQuestion)) return;
+        Win32Prompt prompt(window_);
+        List::remove(calendar_, rows, prompt);
     }
 
     template <typename List>
     void setDisabled(bool disabled) {
         const std::vector<int> rows = selectionFor<List>(disabled ? List::texts.disable : List::texts.enable);
-        if (rows.empty() || List::setDisabled(rows, disabled) == 0) return;
-        for (const int row : rows) updateRow<List>(row);
-        save();
+        if (rows.empty()) return;
+        Win32Prompt prompt(window_);
+        List::setDisabled(calendar_, rows, disabled, prompt);
     }
 
-    template <typename List>
-    void sort(bool (*sortRecords)(std::vector<typename List::Record>&)) {
-        if (!sortRecords(List::records())) return;
-        refill<List>();
-        save();
+    void sort(SaveResult (CalendarStore::*sortRecords)(Prompt&)) {
+        Win32Prompt prompt(window_);
+        (calendar_.*sortRecords)(prompt);
     }
 
     void moveControl(int id, int x, int y, int width = -1, int height = -1) {
@@ -294,7 +320,9 @@ private:
     }
 
     HWND window_;
+    double scale_;
     Prompt& loadPrompt_;
+    CalendarStore& calendar_;
 };
 
 bool isPageList(HWND page, HWND control) {
@@ -321,27 +349,21 @@ INT_PTR notify(HolidayPage& page, const NMHDR& header) {
 }
 
 INT_PTR CALLBACK holidayPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* page = reinterpret_cast<HolidayPage*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* page = pageObject<HolidayPage, PageArguments>(window, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            page = new HolidayPage(window, *reinterpret_cast<Prompt*>(lParam));
-            keepDialogState(window, reinterpret_cast<LPARAM>(page));
-            page->setUp();
-            return TRUE;
         case WM_DESTROY:
-            keepDialogState(window, 0);
-            delete page;
             return TRUE;
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return whitePageBackground(wParam);
-        case WM_PAINT:
-            paintPageTopLine(window);
-            return TRUE;
     }
     if (!page) return FALSE;
     switch (message) {
+        case WM_PAINT:
+            paintPageTopLine(window, page->scale());
+            return TRUE;
         case WM_SIZE:
             page->layout();
             return TRUE;
@@ -363,6 +385,7 @@ INT_PTR CALLBACK holidayPageProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-HWND createHolidayPage(HWND mainWindow, Prompt& loadPrompt) {
-    return createPageDialog(IDD_HOLIDAY_PAGE, mainWindow, holidayPageProc, reinterpret_cast<LPARAM>(&loadPrompt));
+HWND createHolidayPage(HWND mainWindow, const PageContext& context, CalendarStore& calendar) {
+    const PageArguments arguments{context, calendar};
+    return createPageDialog(IDD_HOLIDAY_PAGE, mainWindow, holidayPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

@@ -22,8 +22,6 @@
 #define IDC_CALENDAR_EXAMPLE 1956
 // Hidden button: the shell's start-up command that loads the holidays
 #define IDC_LOAD_HOLIDAYS 1464
-// Command from the main window after a restore replaced holidays or shift days: both lists are shown anew
-#define IDC_CALENDAR_RESTORED 1468
 
 // The holiday dialog "节假日不播放"
 #define IDC_HOLIDAY_NAME 1151

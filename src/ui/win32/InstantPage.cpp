@@ -1,4 +1,4 @@
-#include "ui/win32/InstantPage.h"
+#include <windows.h>
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -19,11 +19,11 @@
 #include "ui/win32/InstantFileChooser.h"
 #include "ui/win32/InstantPageIds.h"
 #include "ui/win32/InstantRunDialog.h"
-#include "shell/AppState.h"
 #include "ui/win32/AudioChoosers.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/ListViewText.h"
 #include "ui/win32/PageSupport.h"
+#include "ui/win32/Pages.h"
 
 namespace {
 
@@ -41,8 +41,8 @@ constexpr char16_t dragHint[] =
     u"选多行方法：\n1. 不连续行 - 按住 Ctrl  键,  用鼠标点选\n2. 连续的行 - 按住 Shift 键, 用鼠标点选　　　　　　　　  ";
 
 struct PageArguments {
+    const PageContext& context;
     InstantController& instant;
-    Prompt& loadPrompt;
 };
 
 std::u16string rowName(const InstantItem& item) {
@@ -60,11 +60,15 @@ public:
           seekSlider_(GetDlgItem(window, IDC_INSTANT_SEEK)),
           volumeSlider_(GetDlgItem(window, IDC_INSTANT_VOLUME)),
           instant_(arguments.instant),
-          loadPrompt_(arguments.loadPrompt),
+          scale_(arguments.context.uiScale),
+          osMajor_(arguments.context.osMajor),
+          fs_(arguments.context.fs),
+          loadPrompt_(arguments.context.loadPrompt),
+          exeDir_(arguments.context.exeDir),
           prompt_(window) {}
 
     void setUp() {
-        setUpListView(list_, instantColumns, appState().uiScale);
+        setUpListView(list_, instantColumns, scale_);
         SendMessageW(seekSlider_, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
         SendMessageW(seekSlider_, TBM_SETPAGESIZE, 0, 10);
         SendMessageW(seekSlider_, TBM_SETLINESIZE, 0, 2);
@@ -76,7 +80,7 @@ public:
         }
         showOptions();
         activeChanged(instant_.active());
-        acceptFileDrops(window_, appState().osMajor);
+        acceptFileDrops(window_, osMajor_);
         instant_.attachView(*this, prompt_);
     }
 
@@ -183,7 +187,7 @@ public:
     void dropFiles(HDROP drop) {
         const std::vector<std::u16string> dropped = takeDroppedPaths(drop);
         if (!haveRoom()) return;
-        const DroppedFiles taken = collectDroppedFiles(pageFileSystem(), isNetworkDrive, dropped);
+        const DroppedFiles taken = collectDroppedFiles(fs_, isNetworkDrive, dropped);
         if (taken.failure) {
             prompt_.showMessage(*taken.failure, MessageIcon::warning);
             return;
@@ -289,7 +293,7 @@ private:
     }
 
     bool pathPasses(std::u16string_view path, std::u16string_view label, bool wantFolder) {
-        const auto failure = checkAudioPath(pageFileSystem(), isNetworkDrive, path, label, wantFolder);
+        const auto failure = checkAudioPath(fs_, isNetworkDrive, path, label, wantFolder);
         if (!failure) return true;
         prompt_.showMessage(audioPathFailureMessage(*failure, path), MessageIcon::warning);
         return false;
@@ -311,14 +315,14 @@ private:
         if (!haveRoom()) return;
         const auto folder = chooseAudioFolder(window_, u"");
         if (!folder || !pathPasses(*folder, u"文件夹", true)) return;
-        const std::vector<std::u16string> files = audioFilesOfFolder(pageFileSystem(), *folder);
+        const std::vector<std::u16string> files = audioFilesOfFolder(fs_, *folder);
         if (!files.empty()) importFiles(files);
     }
 
     void importFiles(const std::vector<std::u16string>& paths) {
         if (paths.empty()) return;
         const std::vector<InstantItem> added =
-            importAudioFiles(window_, paths, instant_.room(), toolsConfigFor(appState().paths.exeDir));
+            importAudioFiles(window_, paths, instant_.room(), toolsConfigFor(exeDir_));
         if (added.empty()) return;
         const int first = listRowCount(list_);
         instant_.appendItems(added);
@@ -373,7 +377,7 @@ private:
         const std::vector<int> rows = selectedRowsOr(u"打开所在文件夹 - 请先选中音频　　　\n\n ");
         if (rows.empty()) return;
         const std::u16string path(fixedView(instant_.items()[static_cast<std::size_t>(rows.front())].path));
-        const PathStatus file = pageFileSystem().status(path);
+        const PathStatus file = fs_.status(path);
         if (file.exists && !file.isFolder) {
             prompt_.showMessage(formatText(u"音频位于： %s\n( 点确定后，打开所在文件夹 )　　　　　　　　　　　　   ", {path}),
                                 MessageIcon::information);
@@ -384,7 +388,7 @@ private:
         std::u16string folder = path.substr(0, path.size() - fileNameOf(path).size());
         // "D:\歌\" names its folder "D:\歌"; a drive's root keeps its separator.
         if (folder.size() > 3) folder.pop_back();
-        const PathStatus holder = pageFileSystem().status(folder);
+        const PathStatus holder = fs_.status(folder);
         if (!folder.empty() && holder.exists && holder.isFolder) {
             prompt_.showMessage(
                 formatText(u"音频不存在： %s\n( 点确定后，打开所在文件夹 )　　　　　　　　　　　　   ", {path}),
@@ -426,7 +430,11 @@ private:
     HWND seekSlider_;
     HWND volumeSlider_;
     InstantController& instant_;
+    double scale_;
+    int osMajor_;
+    FileSystem& fs_;
     Prompt& loadPrompt_;
+    std::u16string exeDir_;
     Win32Prompt prompt_;
 };
 
@@ -505,7 +513,7 @@ INT_PTR CALLBACK instantPageProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-HWND createInstantPage(HWND mainWindow, InstantController& instant, Prompt& loadPrompt) {
-    PageArguments arguments{instant, loadPrompt};
+HWND createInstantPage(HWND mainWindow, const PageContext& context, InstantController& instant) {
+    PageArguments arguments{context, instant};
     return createPageDialog(IDD_INSTANT_PAGE, mainWindow, instantPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

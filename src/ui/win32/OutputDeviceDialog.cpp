@@ -1,5 +1,6 @@
 #include "ui/win32/OutputDeviceDialog.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,6 @@
 #include "audio/win32/WarmUp.h"
 #include "data/Text.h"
 #include "winutil/WideText.h"
-#include "shell/AppState.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/OutputDeviceDialogIds.h"
 
@@ -24,9 +24,11 @@ constexpr std::u16string_view emptyChoiceText = u"请选取音频输出设备　
 constexpr std::u16string_view switchedText = u"切换设备：\n下次播放音频/语音时生效 !　　   \n\n ";
 
 struct DeviceDialogState {
+    std::u16string current;  // the device in the settings
+    std::u16string exeDir;
     std::u16string enumerationError;
     bool savedDeviceMissing = false;
-    bool changed = false;
+    std::optional<std::u16string> chosen;  // set only when it differs from `current`
 };
 
 void enableList(HWND dialog) {
@@ -40,7 +42,7 @@ void initialise(HWND dialog, DeviceDialogState& state) {
     for (const std::u16string& name : devices.names) {
         SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(name).c_str()));
     }
-    const std::u16string_view device = fixedView(appState().settings.outputDevice);
+    const std::u16string_view device = state.current;
     const bool isDefault = sameTextIgnoringCase(device, defaultDeviceName);
     setChecked(dialog, isDefault ? IDC_DEFAULT_DEVICE : IDC_LISTED_DEVICE, true);
     enableList(dialog);
@@ -59,8 +61,7 @@ void showNotices(HWND dialog, const DeviceDialogState& state) {
     KillTimer(dialog, noticeTimer);
     if (!state.enumerationError.empty()) showAppMessage(dialog, state.enumerationError, MessageIcon::warning);
     if (state.savedDeviceMissing) {
-        showAppMessage(dialog, formatText(missingDeviceText, {fixedView(appState().settings.outputDevice)}),
-                       MessageIcon::warning);
+        showAppMessage(dialog, formatText(missingDeviceText, {state.current}), MessageIcon::warning);
     }
 }
 
@@ -81,11 +82,9 @@ void confirm(HWND dialog, DeviceDialogState& state) {
         showAppMessage(dialog, emptyChoiceText, MessageIcon::information);
         return;
     }
-    AppState& app = appState();
-    if (!sameTextIgnoringCase(choice, fixedView(app.settings.outputDevice))) {
-        setFixed(app.settings.outputDevice, choice);
-        state.changed = true;
-        warmUpDevice(choice, dialog, toolsConfigFor(app.paths.exeDir));
+    if (!sameTextIgnoringCase(choice, state.current)) {
+        state.chosen = choice;
+        warmUpDevice(choice, dialog, toolsConfigFor(state.exeDir));
         showAppMessage(dialog, switchedText, MessageIcon::information);
     }
     EndDialog(dialog, IDOK);
@@ -105,7 +104,10 @@ INT_PTR CALLBACK outputDeviceProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-bool chooseOutputDevice(HWND owner) {
+std::optional<std::u16string> chooseOutputDevice(HWND owner, std::u16string_view current, const std::u16string& exeDir) {
     DeviceDialogState state;
-    return runDialog(owner, IDD_OUTPUT_DEVICE, outputDeviceProc, &state) == IDOK && state.changed;
+    state.current = std::u16string(current);
+    state.exeDir = exeDir;
+    if (runDialog(owner, IDD_OUTPUT_DEVICE, outputDeviceProc, &state) != IDOK) return std::nullopt;
+    return state.chosen;
 }

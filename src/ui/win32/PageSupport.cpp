@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "shell/AppState.h"
 #include "winutil/GdiObjects.h"
 
 HWND createPageDialog(int templateId, HWND mainWindow, DLGPROC procedure, LPARAM param) {
@@ -37,27 +36,17 @@ POINT contextMenuPoint(HWND control, LPARAM lParam) {
     return screen;
 }
 
-void paintPageTopLine(HWND page) {
+void paintPageTopLine(HWND page, double scale) {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(page, &ps);
-    fillPageTopLine(page, dc);
+    fillPageTopLine(page, dc, scale);
     EndPaint(page, &ps);
 }
 
-void fillPageTopLine(HWND page, HDC dc) {
+void fillPageTopLine(HWND page, HDC dc, double scale) {
     RECT line{};
     GetClientRect(page, &line);
-    line.bottom = static_cast<LONG>(3 * appState().uiScale);
+    line.bottom = static_cast<LONG>(3 * scale);
     const UniqueBrush brush(CreateSolidBrush(RGB(230, 230, 230)));
     FillRect(dc, &line, brush.get());
-}
-
-Win32FileSystem& pageFileSystem() {
-    static Win32FileSystem fs;
-    return fs;
-}
-
-DataFolder appDataFolder() {
-    const AppPaths& paths = appState().paths;
-    return DataFolder{pageFileSystem(), paths.shellFolder, paths.dataDir};
 }

@@ -1,10 +1,8 @@
 #pragma once
-// What the pages share: their creation as modeless children of the main window, the data
-// folder on the Win32 file system.
+// What the pages share: their creation as modeless children of the main window, their white
+// background and the line along their top.
 #include <windows.h>
 
-#include "data/DataFile.h"
-#include "data/win32/Win32FileSystem.h"
 
 // Creates the dialog `templateId` as a child of `mainWindow` and gives it the main window's
 // title, so that its message boxes carry that title; `param` reaches WM_INITDIALOG. Null when
@@ -37,11 +35,7 @@ INT_PTR whitePageBackground(WPARAM deviceContext);
 // Where the menu of WM_CONTEXTMENU opens: at the mouse, or at the control's corner when the
 // keyboard asked for it.
 POINT contextMenuPoint(HWND control, LPARAM lParam);
-// The answer to WM_PAINT of a page: a light grey line, 3 × uiScale high, along its top edge.
-void paintPageTopLine(HWND page);
+// The answer to WM_PAINT of a page: a light grey line, 3 × `scale` high, along its top edge.
+void paintPageTopLine(HWND page, double scale);
 // The same line, for a page that paints more.
-void fillPageTopLine(HWND page, HDC dc);
-
-Win32FileSystem& pageFileSystem();
-// DataDir and the folder above it, as AppState's paths name them.
-DataFolder appDataFolder();
+void fillPageTopLine(HWND page, HDC dc, double scale);

@@ -1,15 +1,56 @@
 #pragma once
-// The pages of the main window: modeless child dialogs, each with its own template and its
-// hidden "loadData" button whose command loads its data file once at start-up. A load's
-// failure messages go to `loadPrompt`, which the shell holds back while the program starts.
+// The pages of the main window as the shell knows them: modeless child dialogs, each made with
+// what it shows and asks (the list owners, the controllers, the paths) and each with its
+// hidden "loadData" button whose command loads its data once at start-up. A load's failure
+// messages go to the context's `loadPrompt`, which the shell holds back while the program starts.
 #include <windows.h>
 
-#include "data/Prompt.h"
+#include <string>
 
+#include "data/CalendarStore.h"
+#include "data/FileSystem.h"
+#include "data/Prompt.h"
+#include "scheduler/ProgramStore.h"
+#include "system/SettingsStore.h"
+
+class InstantController;
 class TimedPlayController;
 
-HWND createTimedPlayPage(HWND mainWindow, TimedPlayController& timedPlay, Prompt& loadPrompt);
-HWND createHolidayPage(HWND mainWindow, Prompt& loadPrompt);
-HWND createSettingsPage(HWND mainWindow, Prompt& loadPrompt);
+// What every page is made with.
+struct PageContext {
+    double uiScale;
+    int osMajor;
+    FileSystem& fs;
+    Prompt& loadPrompt;
+    std::u16string exeDir;    // the program folder, with the tools folder
+    std::u16string musicDir;  // the sample songs beside the program
+};
+
+HWND createTimedPlayPage(HWND mainWindow, const PageContext& context, TimedPlayController& timedPlay,
+                         ProgramStore& programs, const std::u16string& logFile);
+HWND createInstantPage(HWND mainWindow, const PageContext& context, InstantController& instant);
+HWND createHolidayPage(HWND mainWindow, const PageContext& context, CalendarStore& calendar);
+// The settings page also backs up and restores the program list and the calendar.
+HWND createSettingsPage(HWND mainWindow, const PageContext& context, SettingsStore& settings, ProgramStore& programs,
+                        CalendarStore& calendar);
 // The bar along the bottom; its refresh redraws `navBar`.
-HWND createStatusBar(HWND mainWindow, HWND navBar);
+HWND createStatusBar(HWND mainWindow, HWND navBar, const PageContext& context, const SettingsStore& settings);
+
+enum class PageKind { timedPlay, instant, holidays, settings };
+// The click on the page's hidden "loadData" button.
+void loadPageData(HWND page, PageKind kind);
+
+// What a page asks of the main window through a WM_COMMAND it sends there.
+enum class PageRequest { none, hideToTray, refreshStatusBar, chooseOutputDevice };
+PageRequest pageRequestOf(WORD command);
+// The main window passing a request on: the bar reads the device and volume again, the settings
+// page opens its device dialog (the bar's link asks for it).
+void refreshStatusBar(HWND statusBar);
+void postStatusBarRefresh(HWND statusBar);
+void openDeviceChoice(HWND settingsPage);
+// The start into the notification area: as if the settings page's button had been pressed.
+void pressHideToTray(HWND settingsPage);
+// Whether the timed-play page's program list has the keyboard focus (its move keys apply).
+bool programListHasFocus(HWND timedPlayPage);
+// The first focus after start: the now-playing list.
+void focusNowPlayingList(HWND timedPlayPage);

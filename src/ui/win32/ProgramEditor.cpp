@@ -9,14 +9,11 @@
 #include "audio/win32/DurationProbe.h"
 #include "data/Text.h"
 #include "data/win32/NetworkDrive.h"
-#include "scheduler/TimedPlayController.h"
-#include "shell/AppState.h"
 #include "ui/ProgramEditorCheck.h"
 #include "ui/StartTimeList.h"
 #include "ui/win32/AudioChoosers.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/EditorLinkActions.h"
-#include "ui/win32/PageSupport.h"
 #include "ui/win32/ProgramEditorIds.h"
 #include "ui/win32/WhenDialogs.h"
 
@@ -27,9 +24,10 @@ constexpr int pathLimit = pathCapacity - 1;
 
 struct EditorState {
     int index;
-    TimedPlayController& timedPlay;
+    const ProgramEditorContext& context;
     ProgramEditorInput working;  // the start times, days and range; the rest lives in the controls
     bool loading = true;         // no duration probe while the controls are filled
+    std::optional<ProgramRecord> confirmed;
 };
 
 void setFileMode(HWND dialog, bool fileMode) {
@@ -44,9 +42,9 @@ void setCountMode(HWND dialog, bool countMode) {
     EnableWindow(GetDlgItem(dialog, IDC_SECONDS), !countMode);
 }
 
-void showDuration(HWND dialog) {
+void showDuration(HWND dialog, const EditorState& state) {
     const std::u16string path(trimText(controlText(dialog, IDC_FILE_PATH)));
-    const std::int32_t length = probeDurationMs(path, toolsConfigFor(appState().paths.exeDir));
+    const std::int32_t length = probeDurationMs(path, toolsConfigFor(state.context.exeDir));
     setControlText(dialog, IDC_DURATION, formatMinSec(length));
 }
 
@@ -75,7 +73,7 @@ void initialise(HWND dialog, EditorState& state) {
     CheckRadioButton(dialog, IDC_ON_TIME, IDC_DELAYABLE, input.delayable ? IDC_DELAYABLE : IDC_ON_TIME);
     setChecked(dialog, IDC_DISABLED, input.disabled);
     if (input.filePath.empty()) setControlText(dialog, IDC_DURATION, u"00:00");
-    else showDuration(dialog);
+    else showDuration(dialog, state);
     state.loading = false;
 }
 
@@ -117,27 +115,23 @@ ProgramEditorInput readControls(HWND dialog, const EditorState& state) {
     return input;
 }
 
-void confirm(HWND dialog, const EditorState& state) {
-    std::vector<ProgramRecord>& programs = appState().programs;
+void confirm(HWND dialog, EditorState& state) {
+    const std::vector<ProgramRecord>& programs = state.context.programs.programs();
     const auto checked =
-        checkProgramInput(programs, state.index, readControls(dialog, state), pageFileSystem(), isNetworkDrive);
+        checkProgramInput(programs, state.index, readControls(dialog, state), state.context.fs, isNetworkDrive);
     if (const auto* failure = std::get_if<EditorFailure>(&checked)) {
         showInputFailure(dialog, *failure, controlOf);
         return;
     }
     const ProgramRecord& record = std::get<ProgramRecord>(checked);
-    if (state.index < 0) {
-        programs.push_back(record);
-        EndDialog(dialog, IDOK);
-        return;
-    }
-    const std::u16string oldName(fixedView(programs[static_cast<std::size_t>(state.index)].name));
-    if (state.timedPlay.isPlaying(oldName)) {
+    if (state.index >= 0) {
+        const std::u16string oldName(fixedView(programs[static_cast<std::size_t>(state.index)].name));
         const bool renamed = fixedView(record.name) != oldName;
-        if (!askAppWarning(dialog, stopToModifyQuestion(oldName, renamed))) return;
-        state.timedPlay.stopByName(oldName, userStopReason);
+        if (state.context.programs.isPlaying(oldName) && !askAppWarning(dialog, stopToModifyQuestion(oldName, renamed))) {
+            return;
+        }
     }
-    programs[static_cast<std::size_t>(state.index)] = record;
+    state.confirmed = record;
     EndDialog(dialog, IDOK);
 }
 
@@ -159,7 +153,7 @@ bool command(HWND dialog, EditorState& state, int id, int notification) {
             setCountMode(dialog, id == IDC_SONGS_MODE);
             return true;
         case IDC_FILE_PATH:
-            if (notification == EN_CHANGE && !state.loading) showDuration(dialog);
+            if (notification == EN_CHANGE && !state.loading) showDuration(dialog, state);
             return true;
         case IDC_CHOOSE_FILE:
         case IDC_CHOOSE_FOLDER:
@@ -182,7 +176,7 @@ bool command(HWND dialog, EditorState& state, int id, int notification) {
             return true;
     }
     // Links answer their id as a command too, so they can be driven from outside.
-    return runEditorLink(dialog, id);
+    return runEditorLink(dialog, id, state.context.musicDir);
 }
 
 INT_PTR CALLBACK editorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -196,7 +190,9 @@ INT_PTR CALLBACK editorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->code != NM_CLICK && header->code != NM_RETURN) return FALSE;
-            return runEditorLink(dialog, static_cast<int>(header->idFrom)) ? TRUE : FALSE;
+            return runEditorLink(dialog, static_cast<int>(header->idFrom), dialogState<EditorState>(dialog).context.musicDir)
+                       ? TRUE
+                       : FALSE;
         }
     }
     return FALSE;
@@ -204,10 +200,11 @@ INT_PTR CALLBACK editorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int editProgram(HWND owner, int index, TimedPlayController& timedPlay) {
-    const std::vector<ProgramRecord>& programs = appState().programs;
+std::optional<ProgramRecord> editProgram(HWND owner, int index, const ProgramEditorContext& context) {
+    const std::vector<ProgramRecord>& programs = context.programs.programs();
     const bool modifying = index >= 0 && static_cast<std::size_t>(index) < programs.size();
-    EditorState state{modifying ? index : -1, timedPlay,
+    EditorState state{modifying ? index : -1, context,
                       editorInputFor(modifying ? &programs[static_cast<std::size_t>(index)] : nullptr)};
-    return runDialog(owner, IDD_PROGRAM_EDITOR, editorProc, &state) == IDOK ? IDOK : IDCANCEL;
+    if (runDialog(owner, IDD_PROGRAM_EDITOR, editorProc, &state) != IDOK) return std::nullopt;
+    return state.confirmed;
 }

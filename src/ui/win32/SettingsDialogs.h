@@ -4,7 +4,7 @@
 // IDCANCEL with the value unchanged.
 #include <windows.h>
 
-#include "ui/SettingsEdits.h"
+#include "system/SettingsEdits.h"
 
 int editPowerRule(HWND owner, PowerRule rule, PowerRuleChoice& choice);
 int editDuck(HWND owner, DuckChoice& choice);

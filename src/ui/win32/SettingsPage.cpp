@@ -7,18 +7,11 @@
 #include "audio/win32/ToolsSource.h"
 #include "audio/win32/WarmUp.h"
 #include "data/Text.h"
-#include "data/win32/LocalNow.h"
 #include "data/win32/Win32Prompt.h"
-#include "shell/AppState.h"
 #include "system/DeviceBar.h"
-#include "system/SettingsFile.h"
-#include "system/ShutdownCountdown.h"
-#include "system/win32/AutostartRegistry.h"
-#include "system/win32/WindowsPowerSwitch.h"
 #include "ui/PageTexts.h"
-#include "ui/SettingsEdits.h"
+#include "system/SettingsEdits.h"
 #include "ui/win32/BackupDialogs.h"
-#include "ui/win32/CountdownDialog.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/OutputDeviceDialog.h"
 #include "ui/win32/PageSupport.h"
@@ -28,12 +21,9 @@
 #include "ui/win32/StatusBarIds.h"
 #include "winutil/GdiObjects.h"
 #include "winutil/PngResource.h"
-#include "winutil/TrayCallback.h"
 
 namespace {
 
-// Every 500 ms from the page's creation on: the power rules, then the device bar's refresh.
-constexpr UINT_PTR ruleTimer = 1000;
 constexpr COLORREF separatorColour = RGB(230, 230, 230);
 
 struct RuleControls {
@@ -69,27 +59,33 @@ constexpr std::u16string_view amplifierAdvice =
 constexpr std::u16string_view timetableAdvice = u"作息表切换：\n可通过备份、还原实现";
 
 struct PageArguments {
-    Prompt& loadPrompt;
+    const PageContext& context;
+    SettingsStore& settings;
+    ProgramStore& programs;
+    CalendarStore& calendar;
 };
 
-// The page while it exists: shows the settings and the logon-start options, saves every change
-// at once, and checks the power rules on its timer for the life of the program.
-class SettingsPage : public ShutdownRuleHost {
+// The page while it exists: shows the settings and the logon-start options as their owner
+// changes them, and asks it for every change the operator makes.
+class SettingsPage : public ListObserver {
 public:
-    SettingsPage(HWND window, const PageArguments& arguments) : window_(window), loadPrompt_(arguments.loadPrompt) {}
+    SettingsPage(HWND window, const PageArguments& arguments)
+        : window_(window),
+          scale_(arguments.context.uiScale),
+          loadPrompt_(arguments.context.loadPrompt),
+          exeDir_(arguments.context.exeDir),
+          settings_(arguments.settings),
+          backup_{arguments.programs, arguments.calendar, arguments.context.fs} {}
 
     void setUp() {
         title_ = loadPngResource(GetModuleHandleW(nullptr), IDB_SETTINGS_TITLE);
         showAll();
-        SetTimer(window_, ruleTimer, 500, nullptr);
+        settings_.addObserver(*this);
     }
 
-    void tearDown() { KillTimer(window_, ruleTimer); }
+    void tearDown() { settings_.removeObserver(*this); }
 
-    void tick() {
-        AppState& app = appState();
-        ruleCheck_.check(app.settings, app.powerRuleStamps, *this);
-    }
+    void listChanged(const ListChange&) override { showAll(); }
 
     void command(int id) {
         for (const RuleControls& controls : ruleControls) {
@@ -104,8 +100,8 @@ public:
             case IDC_CHOOSE_DEVICE: chooseDevice(); break;
             case IDC_DUCKING_SET: editDucking(); break;
             case IDC_HIDE_TO_TRAY: askMainWindow(IDC_HIDE_TO_TRAY); break;
-            case IDC_BACKUP: backupFromPage(window_); break;
-            case IDC_RESTORE: restoreFromPage(window_); break;
+            case IDC_BACKUP: backupFromPage(window_, backup_); break;
+            case IDC_RESTORE: restoreFromPage(window_, backup_); break;
             case IDC_AUTO_LOGON_LINK: inform(autoLogonAdvice); break;
             case IDC_ALWAYS_ON_LINK: inform(alwaysOnAdvice); break;
             case IDC_BIOS_POWER_ON_LINK: inform(biosPowerOnAdvice); break;
@@ -118,7 +114,7 @@ public:
     void paint() {
         PAINTSTRUCT ps;
         const HDC dc = BeginPaint(window_, &ps);
-        fillPageTopLine(window_, dc);
+        fillPageTopLine(window_, dc, scale_);
         RECT separator{300, 50, 301, 270};
         MapDialogRect(window_, &separator);
         const UniqueBrush brush(CreateSolidBrush(separatorColour));
@@ -130,109 +126,66 @@ public:
         EndPaint(window_, &ps);
     }
 
-    DateTime localNow() override { return ::localNow(); }
-    // Posted: the bar refreshes after the timer's handler has returned.
-    void postDeviceBarRefresh() override {
-        PostMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(IDC_REFRESH_BAR, 0), 0);
-    }
-    void runCountdown(int mode) override {
-        bringMainWindowForward(GetParent(window_));
-        runCountdownDialog(window_, mode, power_);
-    }
-
 private:
     void showAll() {
-        const AppState& app = appState();
-        const AutostartOptions& autostart = app.autostart;
+        const SettingsRecord& settings = settings_.settings();
+        const AutostartOptions& autostart = settings_.autostart();
         setChecked(window_, IDC_AUTOSTART, autostart.autostart != 0);
         setChecked(window_, IDC_AUTOSTART_HIDDEN, autostart.autostartHidden != 0);
         setChecked(window_, IDC_AUTOSTART_LOCK, autostart.autostartLock != 0);
         enableControls(window_, {IDC_AUTOSTART_HIDDEN, IDC_AUTOSTART_LOCK}, autostart.autostart != 0);
         for (const RuleControls& controls : ruleControls) {
-            const bool on = powerRuleOn(app.settings, controls.rule);
+            const bool on = powerRuleOn(settings, controls.rule);
             setChecked(window_, controls.check, on);
             enableControls(window_, {controls.text, controls.set}, on);
-            setControlText(window_, controls.text, powerRuleText(app.settings, controls.rule));
+            setControlText(window_, controls.text, powerRuleText(settings, controls.rule));
         }
-        showDucking();
-        showDevice();
-    }
-
-    void showDucking() { setControlText(window_, IDC_DUCKING_TEXT, duckingText(appState().settings.duckPercent)); }
-
-    void showDevice() {
-        setControlText(window_, IDC_OUTPUT_DEVICE, displayedDeviceName(fixedView(appState().settings.outputDevice)));
+        setControlText(window_, IDC_DUCKING_TEXT, duckingText(settings.duckPercent));
+        setControlText(window_, IDC_OUTPUT_DEVICE, displayedDeviceName(fixedView(settings.outputDevice)));
     }
 
     void load() {
-        AppState& app = appState();
-        loadSettings({appDataFolder(), app.paths.settingsFile, &loadPrompt_, &app.readFailed.settings}, app.settings);
-        loadAutostart(app.autostart, app.paths.exePath, loadPrompt_);
-        showAll();
-        warmUpDevice(fixedView(app.settings.outputDevice), window_, toolsConfigFor(app.paths.exeDir));
+        settings_.load(loadPrompt_);
+        warmUpDevice(fixedView(settings_.settings().outputDevice), window_, toolsConfigFor(exeDir_));
         askMainWindow(IDC_REFRESH_BAR);
-    }
-
-    void saveSettingsFile() {
-        AppState& app = appState();
-        Win32Prompt prompt(window_);
-        saveSettings({appDataFolder(), app.paths.settingsFile, &prompt, &app.readFailed.settings}, app.settings);
-    }
-
-    void saveAutostartValue() {
-        AppState& app = appState();
-        Win32Prompt prompt(window_);
-        saveAutostart(app.autostart, app.paths.exePath, prompt);
     }
 
     void tickAutostart() {
-        const bool on = isChecked(window_, IDC_AUTOSTART);
-        setAutostartOn(appState().autostart, on);
-        enableControls(window_, {IDC_AUTOSTART_HIDDEN, IDC_AUTOSTART_LOCK}, on);
-        if (!on) {
-            setChecked(window_, IDC_AUTOSTART_HIDDEN, false);
-            setChecked(window_, IDC_AUTOSTART_LOCK, false);
-        }
-        saveAutostartValue();
+        Win32Prompt prompt(window_);
+        settings_.setAutostartOn(isChecked(window_, IDC_AUTOSTART), prompt);
     }
 
     void tickAutostartOption() {
-        AutostartOptions& autostart = appState().autostart;
-        autostart.autostartHidden = isChecked(window_, IDC_AUTOSTART_HIDDEN) ? 1 : 0;
-        autostart.autostartLock = isChecked(window_, IDC_AUTOSTART_LOCK) ? 1 : 0;
-        saveAutostartValue();
+        Win32Prompt prompt(window_);
+        settings_.setAutostartOptions(isChecked(window_, IDC_AUTOSTART_HIDDEN), isChecked(window_, IDC_AUTOSTART_LOCK),
+                                      prompt);
     }
 
     void tickRule(const RuleControls& controls) {
-        AppState& app = appState();
-        const bool on = isChecked(window_, controls.check);
-        setPowerRuleOn(app.settings, app.powerRuleStamps, controls.rule, on);
-        enableControls(window_, {controls.text, controls.set}, on);
-        saveSettingsFile();
+        Win32Prompt prompt(window_);
+        settings_.setPowerRuleOn(controls.rule, isChecked(window_, controls.check), prompt);
     }
 
     void editRule(const RuleControls& controls) {
-        AppState& app = appState();
-        PowerRuleChoice choice = powerRuleChoice(app.settings, controls.rule);
+        PowerRuleChoice choice = powerRuleChoice(settings_.settings(), controls.rule);
         if (editPowerRule(window_, controls.rule, choice) != IDOK) return;
-        storePowerRuleChoice(app.settings, app.powerRuleStamps, controls.rule, choice);
-        setControlText(window_, controls.text, powerRuleText(app.settings, controls.rule));
-        saveSettingsFile();
+        Win32Prompt prompt(window_);
+        settings_.setPowerRuleChoice(controls.rule, choice, prompt);
     }
 
     void chooseDevice() {
-        if (!chooseOutputDevice(window_)) return;
-        showDevice();
+        const auto device = chooseOutputDevice(window_, fixedView(settings_.settings().outputDevice), exeDir_);
+        if (!device) return;
+        Win32Prompt prompt(window_);
+        settings_.setOutputDevice(*device, prompt);
         askMainWindow(IDC_REFRESH_BAR);
-        saveSettingsFile();
     }
 
     void editDucking() {
-        SettingsRecord& settings = appState().settings;
-        DuckChoice choice = duckChoice(settings);
-        if (editDuck(window_, choice) != IDOK || !storeDuckChoice(settings, choice)) return;
-        showDucking();
-        saveSettingsFile();
+        DuckChoice choice = duckChoice(settings_.settings());
+        if (editDuck(window_, choice) != IDOK) return;
+        Win32Prompt prompt(window_);
+        settings_.setDuck(choice, prompt);
     }
 
     // The main window hides itself to the tray and passes the refresh on to the status bar.
@@ -241,10 +194,12 @@ private:
     void inform(std::u16string_view text) { showAppMessage(window_, text, MessageIcon::information); }
 
     HWND window_;
+    double scale_;
     Prompt& loadPrompt_;
+    std::u16string exeDir_;
+    SettingsStore& settings_;
+    BackupTargets backup_;
     std::unique_ptr<Gdiplus::Bitmap> title_;
-    ShutdownRuleCheck ruleCheck_;
-    WindowsPowerSwitch power_;
 };
 
 bool isLink(UINT_PTR id) {
@@ -278,9 +233,6 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_PAINT:
             page->paint();
             return TRUE;
-        case WM_TIMER:
-            if (wParam == ruleTimer) page->tick();
-            return TRUE;
         case WM_COMMAND:
             // Links answer their id as a command too, so they can be driven from outside.
             page->command(LOWORD(wParam));
@@ -297,7 +249,8 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-HWND createSettingsPage(HWND mainWindow, Prompt& loadPrompt) {
-    const PageArguments arguments{loadPrompt};
+HWND createSettingsPage(HWND mainWindow, const PageContext& context, SettingsStore& settings, ProgramStore& programs,
+                        CalendarStore& calendar) {
+    const PageArguments arguments{context, settings, programs, calendar};
     return createPageDialog(IDD_SETTINGS_PAGE, mainWindow, settingsPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

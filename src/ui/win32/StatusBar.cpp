@@ -10,7 +10,6 @@
 #include "audio/win32/ToolsSource.h"
 #include "audio/win32/WarmUp.h"
 #include "data/Text.h"
-#include "shell/AppState.h"
 #include "system/DeviceBar.h"
 #include "system/win32/SystemVolumeReader.h"
 #include "ui/ListColumns.h"
@@ -36,22 +35,30 @@ constexpr std::array groupIds{IDC_DEVICE_TEXT, IDC_CHOOSE_DEVICE_LINK, IDC_VOLUM
 // Windows as the bar's refresh reaches it.
 class WindowsDeviceBar : public DeviceBarSystem {
 public:
-    explicit WindowsDeviceBar(HWND bar) : bar_(bar) {}
+    WindowsDeviceBar(HWND bar, int osMajor, const std::u16string& exeDir) : bar_(bar), osMajor_(osMajor), exeDir_(exeDir) {}
 
-    VolumeReading readVolume(std::u16string_view device) override {
-        return readSystemVolume(appState().osMajor, device);
-    }
-    std::u16string readDefaultDevice() override { return readDefaultDeviceName(appState().osMajor); }
-    void warmUpDefaultDevice() override {
-        warmUpDevice(defaultDeviceName, bar_, toolsConfigFor(appState().paths.exeDir));
-    }
+    VolumeReading readVolume(std::u16string_view device) override { return readSystemVolume(osMajor_, device); }
+    std::u16string readDefaultDevice() override { return readDefaultDeviceName(osMajor_); }
+    void warmUpDefaultDevice() override { warmUpDevice(defaultDeviceName, bar_, toolsConfigFor(exeDir_)); }
 
 private:
     HWND bar_;
+    int osMajor_;
+    const std::u16string& exeDir_;
+};
+
+struct StatusBarArguments {
+    HWND navBar;
+    const PageContext& context;
+    const SettingsStore& settings;
 };
 
 struct StatusBarState {
     HWND navBar;
+    double scale;
+    int osMajor;
+    std::u16string exeDir;
+    const SettingsStore& settings;
     UniqueFont volumeFont;
     std::u16string lastDefaultDevice;
     std::array<RECT, groupIds.size()> templateRects{};  // the group where the template puts it
@@ -85,9 +92,9 @@ bool showText(HWND bar, int id, const std::u16string& text) {
 }
 
 void refresh(HWND bar) {
-    WindowsDeviceBar windows(bar);
+    WindowsDeviceBar windows(bar, state->osMajor, state->exeDir);
     const DeviceBarTexts texts =
-        refreshDeviceBar(state->lastDefaultDevice, windows, fixedView(appState().settings.outputDevice));
+        refreshDeviceBar(state->lastDefaultDevice, windows, fixedView(state->settings.settings().outputDevice));
     const bool deviceChanged = showText(bar, IDC_DEVICE_TEXT, texts.device);
     const bool volumeChanged = showText(bar, IDC_VOLUME_TEXT, texts.volume);
     // Redrawn with the bar's news only: scaling its pictures twice a second would cost more
@@ -100,14 +107,14 @@ void paintTopLine(HWND bar) {
     HDC dc = BeginPaint(bar, &paint);
     RECT client;
     GetClientRect(bar, &client);
-    const RECT line{1, 0, client.right - 1, std::max(1, scaledPixels(1, appState().uiScale))};
+    const RECT line{1, 0, client.right - 1, std::max(1, scaledPixels(1, state->scale))};
     UniqueBrush brush(CreateSolidBrush(topLineColour));
     FillRect(dc, &line, brush.get());
     EndPaint(bar, &paint);
 }
 
 void showVolumePicture(HWND bar) {
-    const bool coreAudio = appState().osMajor > 5;
+    const bool coreAudio = state->osMajor > 5;
     showPictureDialog(bar, {coreAudio ? IDD_SYSTEM_VOLUME_NEW : IDD_SYSTEM_VOLUME_OLD,
                             coreAudio ? IDB_SYSTEM_VOLUME_NEW : IDB_SYSTEM_VOLUME_OLD, IDC_VOLUME_PICTURE,
                             volumeDialogColour});
@@ -152,8 +159,11 @@ INT_PTR colourControl(WPARAM deviceContext, LPARAM control) {
 INT_PTR CALLBACK statusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            state = std::make_unique<StatusBarState>();
-            state->navBar = reinterpret_cast<HWND>(lParam);
+        {
+            const auto& arguments = *reinterpret_cast<const StatusBarArguments*>(lParam);
+            state.reset(new StatusBarState{arguments.navBar, arguments.context.uiScale, arguments.context.osMajor,
+                                           arguments.context.exeDir, arguments.settings});
+        }
             state->volumeFont.reset(makeDigitFont(window, 1.85));
             SendDlgItemMessageW(window, IDC_VOLUME_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(state->volumeFont.get()),
                                 FALSE);
@@ -185,6 +195,7 @@ INT_PTR CALLBACK statusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-HWND createStatusBar(HWND mainWindow, HWND navBar) {
-    return createPageDialog(IDD_STATUS_BAR, mainWindow, statusBarProc, reinterpret_cast<LPARAM>(navBar));
+HWND createStatusBar(HWND mainWindow, HWND navBar, const PageContext& context, const SettingsStore& settings) {
+    const StatusBarArguments arguments{navBar, context, settings};
+    return createPageDialog(IDD_STATUS_BAR, mainWindow, statusBarProc, reinterpret_cast<LPARAM>(&arguments));
 }

@@ -8,7 +8,6 @@
 #include "data/win32/Win32Prompt.h"
 #include "scheduler/TimedPlayController.h"
 #include "scheduler/win32/LogFileShell.h"
-#include "shell/AppState.h"
 #include "ui/ListColumns.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/ListViewText.h"
@@ -21,48 +20,71 @@
 namespace {
 
 struct PageArguments {
+    const PageContext& context;
     TimedPlayController& timedPlay;
-    Prompt& loadPrompt;
+    ProgramStore& programs;
+    const std::u16string& logFile;
 };
 
-// The page while it exists: its three lists, lent to timed play, and the operator's commands.
-class TimedPlayPage {
+// The page while it exists: its three lists, lent to timed play, the program list shown as its
+// owner changes it, and the operator's commands.
+class TimedPlayPage : public ListObserver {
 public:
     TimedPlayPage(HWND window, const PageArguments& arguments)
         : window_(window),
           programList_(GetDlgItem(window, IDC_PROGRAM_LIST)),
           nowPlayingList_(GetDlgItem(window, IDC_NOW_PLAYING_LIST)),
           logList_(GetDlgItem(window, IDC_LOG_LIST)),
+          scale_(arguments.context.uiScale),
+          fs_(arguments.context.fs),
+          loadPrompt_(arguments.context.loadPrompt),
+          logFile_(arguments.logFile),
           timedPlay_(arguments.timedPlay),
-          loadPrompt_(arguments.loadPrompt),
+          programs_(arguments.programs),
+          editor_{arguments.programs, arguments.context.fs, arguments.context.exeDir, arguments.context.musicDir},
+          targets_{arguments.programs, arguments.timedPlay, editor_},
           prompt_(window),
           programCells_(programList_),
           nowPlaying_(nowPlayingList_),
           logRows_(logList_) {}
 
     void setUp() {
-        const double scale = appState().uiScale;
-        setUpListView(programList_, programListColumns, scale);
-        setUpListView(nowPlayingList_, nowPlayingColumns, scale);
-        setUpListView(logList_, logListColumns, scale);
+        setUpListView(programList_, programListColumns, scale_);
+        setUpListView(nowPlayingList_, nowPlayingColumns, scale_);
+        setUpListView(logList_, logListColumns, scale_);
         timedPlay_.attachViews(TimedPlayViews{programCells_, nowPlaying_, logRows_});
+        programs_.addObserver(*this);
     }
 
-    void tearDown() { timedPlay_.detachViews(); }
+    void tearDown() {
+        programs_.removeObserver(*this);
+        timedPlay_.detachViews();
+    }
 
-    void load() {
-        timedPlay_.loadPrograms(&loadPrompt_);
-        rebuildProgramList(programList_, appState().programs, localNow());
+    void listChanged(const ListChange& change) override {
+        switch (change.kind) {
+            case ListChange::Kind::replaced:
+                rebuildProgramList(programList_, programs_.programs(), localNow());
+                break;
+            case ListChange::Kind::added:
+                showAddedRow(change.rows.front());
+                break;
+            case ListChange::Kind::changed:
+                for (const int row : change.rows) writeRow(row);
+                break;
+            case ListChange::Kind::removed:
+                for (auto row = change.rows.rbegin(); row != change.rows.rend(); ++row) ListView_DeleteItem(programList_, *row);
+                break;
+            case ListChange::Kind::moved:
+                showMovedRows(change.rows, change.step);
+                break;
+        }
     }
 
     void command(int id) {
         switch (id) {
             case IDC_LOAD_PROGRAMS:
-                load();
-                break;
-            case IDC_PROGRAMS_RESTORED:
-                timedPlay_.stopPlaysOfReplacedPrograms();
-                rebuildProgramList(programList_, appState().programs, localNow());
+                programs_.load(&loadPrompt_);
                 break;
             case IDC_STOP_PLAY_LINK:
             case IDM_STOP_PLAYS:
@@ -84,18 +106,18 @@ public:
             case IDOK:
                 // Enter: the dialog manager turns it into IDOK wherever the focus is.
                 if (GetFocus() == programList_ && !selectedListRows(programList_).empty()) {
-                    runProgramCommand(window_, timedPlay_, IDM_PLAY_NOW);
+                    runProgramCommand(window_, targets_, IDM_PLAY_NOW);
                 }
                 break;
             default:
-                runProgramCommand(window_, timedPlay_, id);
+                runProgramCommand(window_, targets_, id);
                 break;
         }
     }
 
     // The program list's double click modifies the row under the mouse.
     void activateRow(int row) {
-        if (row >= 0) runProgramCommand(window_, timedPlay_, IDM_MODIFY_PROGRAM);
+        if (row >= 0) runProgramCommand(window_, targets_, IDM_MODIFY_PROGRAM);
     }
 
     void showContextMenu(HWND list, POINT screen) {
@@ -146,9 +168,44 @@ public:
     }
 
 private:
-    void openLogFile() {
-        openLogFileInEditor(window_, prompt_, pageFileSystem(), appState().paths.logFile);
+    void writeRow(int row) {
+        writeProgramRow(programList_, row, programs_.programs().at(static_cast<std::size_t>(row)), localNow());
     }
+
+    void setRowSelected(int row, bool selected) {
+        ListView_SetItemState(programList_, row, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
+
+    // A new program's row, the only one selected, in view.
+    void showAddedRow(int index) {
+        const int row = appendListRow(programList_, u"");
+        if (row < 0 || row != index) return rebuildProgramList(programList_, programs_.programs(), localNow());
+        writeRow(row);
+        deselectAllListRows(programList_);
+        ListView_SetItemState(programList_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(programList_, row, FALSE);
+    }
+
+    // Each moved row trades places with its neighbour and its selection goes with it.
+    void showMovedRows(const std::vector<int>& rows, int step) {
+        const int focused = ListView_GetNextItem(programList_, -1, LVNI_FOCUSED);
+        if (focused >= 0) ListView_SetItemState(programList_, focused, 0, LVIS_FOCUSED);
+        const auto moveRow = [&](int row) {
+            writeRow(row + step);
+            writeRow(row);
+            setRowSelected(row + step, true);
+            setRowSelected(row, false);
+        };
+        if (step < 0) {
+            for (const int row : rows) moveRow(row);
+            ListView_EnsureVisible(programList_, rows.front() + step, FALSE);
+        } else {
+            for (auto row = rows.rbegin(); row != rows.rend(); ++row) moveRow(*row);
+            ListView_EnsureVisible(programList_, rows.back() + step, FALSE);
+        }
+    }
+
+    void openLogFile() { openLogFileInEditor(window_, prompt_, fs_, logFile_); }
 
     void showEditMenu() {
         prompt_.showMessage(u"编辑节目：\n{节目单} 列表框中点鼠标右键", MessageIcon::information);
@@ -170,8 +227,14 @@ private:
     HWND programList_;
     HWND nowPlayingList_;
     HWND logList_;
-    TimedPlayController& timedPlay_;
+    double scale_;
+    FileSystem& fs_;
     Prompt& loadPrompt_;
+    std::u16string logFile_;
+    TimedPlayController& timedPlay_;
+    ProgramStore& programs_;
+    ProgramEditorContext editor_;
+    ProgramCommandTargets targets_;
     Win32Prompt prompt_;
     ProgramListCells programCells_;
     NowPlayingRows nowPlaying_;
@@ -229,7 +292,8 @@ INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-HWND createTimedPlayPage(HWND mainWindow, TimedPlayController& timedPlay, Prompt& loadPrompt) {
-    PageArguments arguments{timedPlay, loadPrompt};
+HWND createTimedPlayPage(HWND mainWindow, const PageContext& context, TimedPlayController& timedPlay,
+                         ProgramStore& programs, const std::u16string& logFile) {
+    PageArguments arguments{context, timedPlay, programs, logFile};
     return createPageDialog(IDD_TIMED_PLAY_PAGE, mainWindow, timedPlayPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

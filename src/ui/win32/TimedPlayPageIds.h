@@ -16,8 +16,6 @@
 #define IDC_LOG_LABEL 1953
 // Hidden button: the shell's start-up command that loads the programs
 #define IDC_LOAD_PROGRAMS 1506
-// Command from the main window after a restore replaced the programs: stale plays stop, the list is shown anew
-#define IDC_PROGRAMS_RESTORED 1507
 
 // Three popups: "定时播", "正在播放", "日志"
 #define IDR_PAGE_MENUS 144

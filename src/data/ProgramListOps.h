@@ -1,6 +1,6 @@
 #pragma once
-// The timed-play page's commands on the programs vector. Each returns what changed so the
-// page rewrites rows and saves only when something did; a selection is row indexes in
+// The program list's changes on its vector. Each returns what changed so that the list's
+// owner tells its views and saves only when something did; a selection is row indexes in
 // ascending order, as the list view gives them.
 #include <functional>
 #include <string>
@@ -35,13 +35,3 @@ std::vector<int> moveProgramsDown(std::vector<ProgramRecord>& programs, const st
 using NameCollation = std::function<int(std::u16string_view a, std::u16string_view b)>;
 bool sortProgramsByName(std::vector<ProgramRecord>& programs, const NameCollation& collate, bool descending);
 bool sortProgramsByTime(std::vector<ProgramRecord>& programs, bool descending);
-
-// The page's messages for commands that need a selection.
-inline constexpr std::u16string_view modifyNeedsSelection = u"修改 - 请先选中节目";
-inline constexpr std::u16string_view deleteNeedsSelection = u"删除 - 请先选中节目";
-inline constexpr std::u16string_view enableNeedsSelection = u"启用 - 请先选中节目";
-inline constexpr std::u16string_view disableNeedsSelection = u"禁用 - 请先选中节目";
-inline constexpr std::u16string_view playNowNeedsSelection = u"立即播此节目 - 请先选中节目";
-inline constexpr std::u16string_view deleteQuestion = u"确定删除 ？";
-inline constexpr std::u16string_view disabledPlayingWarning =
-    u"节目禁用 - 不影响 {正在播}\n\n终止正在播放：\n参看下方的 {正在播} 列表框\n\n ";

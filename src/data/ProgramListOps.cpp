@@ -1,4 +1,4 @@
-#include "ui/ProgramListOps.h"
+#include "data/ProgramListOps.h"
 
 #include <algorithm>
 

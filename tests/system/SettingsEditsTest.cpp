@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/SettingsEdits.h"
+#include "system/SettingsEdits.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "data/Text.h"
 #include "support/ProgramSamples.h"
-#include "ui/ProgramListOps.h"
+#include "data/ProgramListOps.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/SettingsEdits.h"
+#include "system/SettingsEdits.h"
 
 #include <algorithm>
 #include <iterator>
