@@ -9,9 +9,9 @@
 SettingsStore::SettingsStore(DataFolder folder, std::u16string path, Registry& registry, std::u16string programPath)
     : folder_(std::move(folder)), path_(std::move(path)), registry_(registry), programPath_(std::move(programPath)) {}
 
-ReadResult SettingsStore::load(Prompt* owner) {
-    const ReadResult result = loadSettings({folder_, path_, owner, &readFailed_}, settings_);
-    if (owner != nullptr) loadAutostartFrom(registry_, autostart_, programPath_, *owner);
+ReadResult SettingsStore::load(Prompt& owner) {
+    const ReadResult result = loadSettings({folder_, path_, &owner, &readFailed_}, settings_);
+    loadAutostartFrom(registry_, autostart_, programPath_, owner);
     observers_.notify(ListChange{});
     return result;
 }

@@ -34,7 +34,7 @@ public:
     void removeObserver(ListObserver& observer) { observers_.remove(observer); }
 
     // The start-up read of the settings file, then of the Run value; failures go to `owner`.
-    ReadResult load(Prompt* owner);
+    ReadResult load(Prompt& owner);
 
     // Ticking a rule on also lets it fire again today.
     SaveResult setPowerRuleOn(PowerRule rule, bool on, Prompt& prompt);

@@ -23,6 +23,7 @@
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/ListViewText.h"
 #include "ui/win32/PageSupport.h"
+#include "instant/InstantController.h"
 #include "ui/win32/Pages.h"
 
 namespace {
