@@ -5,7 +5,7 @@
 #include "shell/win32/CloseDialogIds.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
-#include "ui/win32/SettingsPageIds.h"
+#include "ui/win32/Pages.h"
 #include "winutil/GdiObjects.h"
 
 namespace {
@@ -48,7 +48,7 @@ void askCloseOrHide() {
         DialogBoxParamW(windows.instance, MAKEINTRESOURCEW(IDD_CLOSE_PROMPT), windows.mainWindow, closeDialogProc,
                         reinterpret_cast<LPARAM>(background.get()));
     if (choice == chooseTray) {
-        SendMessageW(windows.pages[settingsPage], WM_COMMAND, MAKEWPARAM(IDC_HIDE_TO_TRAY, BN_CLICKED), 0);
+        pressHideToTray(windows.pages[settingsPage]);
     } else if (choice == chooseExit) {
         shutdownApp(false);
     }

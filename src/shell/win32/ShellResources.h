@@ -8,7 +8,6 @@
 #define IDS_UPDATE_TEXT 112
 #define IDR_EMBEDDED_FONT 173
 // Up and Down for the timed-play page's program list (its move commands)
-#define IDR_ACCELERATORS 189
 #define IDR_TRAY_MENU 192
 // Tray menu "显示主界面", handled by the main window: show again, remove the tray icon
 #define IDM_SHOW_MAIN_WINDOW 32880

@@ -7,7 +7,6 @@
 #include "shell/AppState.h"
 #include "shell/win32/AppEngines.h"
 #include "shell/win32/CrashHandler.h"
-#include "shell/win32/ShellResources.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/StartUp.h"
 #include "ui/win32/Pages.h"
@@ -18,23 +17,20 @@ bool isKeyboardMessage(UINT message) {
     return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR || message == WM_SYSCHAR;
 }
 
-// Up and Down move the selected program only while the timed-play page's program list has the
-// focus; everywhere else they are ordinary keys. Only keyboard messages can be accelerators, so
-// only they pay for the focus query, not every timer tick.
-bool translateMoveKeys(HACCEL accelerators, MSG& message) {
-    if (!isKeyboardMessage(message.message)) return false;
-    const HWND timedPlay = shellWindows().pages[timedPlayPage];
-    if (appState().currentPage != timedPlayPage || !programListHasFocus(timedPlay)) return false;
-    return TranslateAcceleratorW(timedPlay, accelerators, &message) != 0;
+// Up and Down move the selected program only on the timed-play page; everywhere else they are
+// ordinary keys. Only keyboard messages can be accelerators, so only they pay for the focus
+// query, not every timer tick.
+bool translateMoveKeys(MSG& message) {
+    if (!isKeyboardMessage(message.message) || appState().currentPage != timedPlayPage) return false;
+    return translateProgramListKeys(shellWindows().pages[timedPlayPage], message);
 }
 
 void runMessageLoop() {
-    const HACCEL accelerators = LoadAcceleratorsW(shellWindows().instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // The move keys come first: the program list claims the arrows, so the dialog manager
         // would hand them to the list view and the accelerators would never see them.
-        if (translateMoveKeys(accelerators, message)) continue;
+        if (translateMoveKeys(message)) continue;
         const HWND page = shellWindows().pages[appState().currentPage];
         if (page != nullptr && IsDialogMessageW(page, &message)) continue;
         TranslateMessage(&message);

@@ -48,8 +48,10 @@ void pressHideToTray(HWND settingsPage) {
     SendMessageW(settingsPage, WM_COMMAND, MAKEWPARAM(IDC_HIDE_TO_TRAY, BN_CLICKED), 0);
 }
 
-bool programListHasFocus(HWND timedPlayPage) {
-    return GetFocus() == GetDlgItem(timedPlayPage, IDC_PROGRAM_LIST);
+bool translateProgramListKeys(HWND timedPlayPage, MSG& message) {
+    static const HACCEL keys = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PROGRAM_LIST_KEYS));
+    if (GetFocus() != GetDlgItem(timedPlayPage, IDC_PROGRAM_LIST)) return false;
+    return TranslateAcceleratorW(timedPlayPage, keys, &message) != 0;
 }
 
 void focusNowPlayingList(HWND timedPlayPage) {

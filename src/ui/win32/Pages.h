@@ -50,7 +50,8 @@ void postStatusBarRefresh(HWND statusBar);
 void openDeviceChoice(HWND settingsPage);
 // The start into the notification area: as if the settings page's button had been pressed.
 void pressHideToTray(HWND settingsPage);
-// Whether the timed-play page's program list has the keyboard focus (its move keys apply).
-bool programListHasFocus(HWND timedPlayPage);
+// Up and Down move the selected programs while the timed-play page's program list has the
+// focus; true when `message` was such a key and has been handled.
+bool translateProgramListKeys(HWND timedPlayPage, MSG& message);
 // The first focus after start: the now-playing list.
 void focusNowPlayingList(HWND timedPlayPage);

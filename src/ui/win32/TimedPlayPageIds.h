@@ -17,6 +17,9 @@
 // Hidden button: the shell's start-up command that loads the programs
 #define IDC_LOAD_PROGRAMS 1506
 
+// Up and Down on the program list: 上移, 下移
+#define IDR_PROGRAM_LIST_KEYS 189
+
 // Three popups: "定时播", "正在播放", "日志"
 #define IDR_PAGE_MENUS 144
 #define IDM_ADD_PROGRAM 32778
