@@ -1,12 +1,13 @@
 // Feeds each input to the backup decoder and to the restore's check, as a backup file the
 // operator picked. The input's first byte also chooses the lists asked for: bits 1 to 3 name
-// programs, holidays and shift days, none of them all three. The decoder must class every
+// programs, holidays and shift days; with none set, all three. The decoder must class every
 // input as the documented layout does and decode a sound one to what encodes back to the very
 // bytes; the check must never pass a backup the decoder faults or one lacking a list asked
 // for, and a passed check restores exactly the records the contained files hold.
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FuzzedFile.h"
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr std::u16string_view backupPath = u"/备份/岚铃备份 2026-12-09.lvtxbak";
-constexpr char magic[] = "LVTXBAK1";
+constexpr std::string_view magic = "LVTXBAK1";
 constexpr std::size_t headerSize = 12;  // the magic and the lists covered
 constexpr std::size_t digestSize = 16;
 
@@ -40,7 +41,7 @@ std::optional<std::size_t> layoutSize(const std::vector<std::uint8_t>& bytes) {
 }
 
 void requireFaultAsLaid(const std::vector<std::uint8_t>& bytes, BackupFault fault) {
-    if (bytes.size() < 8 || !std::equal(magic, magic + 8, bytes.begin())) {
+    if (bytes.size() < magic.size() || !std::equal(magic.begin(), magic.end(), bytes.begin())) {
         require(fault == BackupFault::notABackup, "no magic: not a backup");
         return;
     }
