@@ -11,6 +11,7 @@
 #include "lvtxctl/Commands.h"
 #include "lvtxctl/Console.h"
 #include "lvtxctl/DataKinds.h"
+#include "lvtxctl/FullPath.h"
 #include "lvtxctl/MusicFolder.h"
 #include "lvtxctl/RunningProgram.h"
 
@@ -83,15 +84,16 @@ int runTool(int argc, char** argv) {
     }
 
     PlatformFileSystem fs;
-    if (eligible->parsed()) return runEligible(fs, fromUtf8(dataDir), moment);
-    if (plan->parsed()) return runPlan(fs, fromUtf8(dataDir), from, to);
+    const auto pathOf = [](const std::string& argument) { return fullPath(fromUtf8(argument)); };
+    if (eligible->parsed()) return runEligible(fs, pathOf(dataDir), moment);
+    if (plan->parsed()) return runPlan(fs, pathOf(dataDir), from, to);
     if (!parts.any()) parts = allBackupParts;
-    if (backup->parsed()) return runBackup(fs, fromUtf8(dataDir), fromUtf8(out), parts);
+    if (backup->parsed()) return runBackup(fs, pathOf(dataDir), pathOf(out), parts);
     if (restore->parsed()) {
-        const std::u16string folder = fromUtf8(dataDir);
-        return runRestore(fs, folder, fromUtf8(backupFile), parts, programRunsOn(folder));
+        const std::u16string folder = pathOf(dataDir);
+        return runRestore(fs, folder, pathOf(backupFile), parts, programRunsOn(folder));
     }
-    const std::u16string path = fromUtf8(file);
+    const std::u16string path = pathOf(file);
     const std::u16string musicDir = musicDirBesideTool();
     return show->parsed() ? runShow(fs, path, kind, musicDir) : runCheck(fs, path, kind, musicDir);
 }

@@ -23,6 +23,8 @@ public:
     // The file with no owner window, the read-failed flag in `readFailed`.
     DataFileContext context(bool* readFailed);
     const std::vector<std::uint8_t>& content() const { return content_; }
+    // For code that opens the file by its path itself.
+    FileSystem& fileSystem() { return fs_; }
 
     // A failed load: memory reads never fail, so only a content error with its text, and
     // the read-failed flag left clear.

@@ -1,9 +1,13 @@
 """Writes the seed corpus of every fuzz target, one folder each under ROOT: programs,
-holidays, settings and instant, each holding a few sound files of that kind.
+holidays, settings, instant and backup, each holding a few sound files of that kind.
 
 The fuzzer's first input byte chooses the form: even = the whole file as it is,
-odd = the payload alone, the fuzzer appending its digest. Each file is seeded in both forms."""
+odd = the payload alone, the fuzzer appending its digest. Each file is seeded in both forms.
+For a backup, bits 1 to 3 of that byte name the lists a restore asks for (none: all three);
+each backup is seeded asking for the lists it holds."""
+import hashlib
 import os
+import struct
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lvtxctl"))
@@ -13,6 +17,27 @@ from program_file import program, programs_file  # noqa: E402
 from settings_file import settings, settings_file  # noqa: E402
 
 DIGEST_SIZE = 16
+PROGRAMS_BIT, HOLIDAYS_BIT, SHIFT_DAYS_BIT = 1, 2, 4
+
+
+def backup(lists, programs=b"", calendar=b""):
+    """A backup file by its documented layout, for the lists `lists` names."""
+    body = b"LVTXBAK1" + struct.pack("<II", lists, len(programs)) + programs
+    body += struct.pack("<I", len(calendar)) + calendar
+    return body + hashlib.md5(body).digest()
+
+
+def backups():
+    """Each backup by label, with the first byte that asks for all of its lists."""
+    school_day = programs_file([program(name="上课铃", startTimes=[(8, 0, 0), (14, 0, 0)]), program(name="眼保健操")])
+    calendar = holidays_file([holiday()], [shift_day()])
+    return {
+        "all": (0, backup(7, school_day, calendar)),
+        "empty-lists": (0, backup(7, programs_file([]), holidays_file([], []))),
+        "programs": (2, backup(PROGRAMS_BIT, school_day)),
+        "holidays": (4, backup(HOLIDAYS_BIT, b"", calendar)),
+        "shift-days": (8, backup(SHIFT_DAYS_BIT, b"", calendar)),
+    }
 
 
 def kinds():
@@ -57,6 +82,13 @@ def main(root):
                 f.write(b"\0" + content)
             with open(os.path.join(folder, label + "-payload"), "wb") as f:
                 f.write(b"\1" + content[:-DIGEST_SIZE])
+    folder = os.path.join(root, "backup")
+    os.makedirs(folder, exist_ok=True)
+    for label, (wanted, content) in backups().items():
+        with open(os.path.join(folder, label + "-file"), "wb") as f:
+            f.write(bytes([wanted]) + content)
+        with open(os.path.join(folder, label + "-payload"), "wb") as f:
+            f.write(bytes([wanted | 1]) + content[:-DIGEST_SIZE])
 
 
 if __name__ == "__main__":
