@@ -8,6 +8,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+# The layering, before anything is built: the checker's own tests, then the tree.
+python3 -B tests/layers/test_check_layers.py
+python3 -B scripts/check-layers.py
+
 cmake --preset native
 cmake --build --preset native
 ctest --test-dir build/native --output-on-failure -j "$(nproc)"

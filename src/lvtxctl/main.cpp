@@ -13,15 +13,9 @@
 #include "lvtxctl/DataKinds.h"
 #include "lvtxctl/FullPath.h"
 #include "lvtxctl/MusicFolder.h"
+#include "lvtxctl/Platform.h"
 #include "lvtxctl/RunningProgram.h"
 
-#ifdef _WIN32
-#include "data/win32/Win32FileSystem.h"
-using PlatformFileSystem = Win32FileSystem;
-#else
-#include "data/posix/PosixFileSystem.h"
-using PlatformFileSystem = PosixFileSystem;
-#endif
 
 namespace {
 
@@ -83,7 +77,7 @@ int runTool(int argc, char** argv) {
         return app.exit(error) == 0 ? exitOk : exitUsage;
     }
 
-    PlatformFileSystem fs;
+    FileSystem& fs = platformFileSystem();
     const auto pathOf = [](const std::string& argument) { return fullPath(fromUtf8(argument)); };
     if (eligible->parsed()) return runEligible(fs, pathOf(dataDir), moment);
     if (plan->parsed()) return runPlan(fs, pathOf(dataDir), from, to);

@@ -107,9 +107,9 @@ TEST_P(PlayerFormatTest, OpensThroughTheToolsFilterWithTheFileLength) {
 
 INSTANTIATE_TEST_SUITE_P(EveryAcceptedFormat, PlayerFormatTest,
                          ::testing::Values(u"wav", u"mp3", u"flac", u"ogg", u"m4a", u"aac", u"wma", u"mp2"),
-                         [](const ::testing::TestParamInfo<const char16_t*>& info) {
+                         [](const ::testing::TestParamInfo<const char16_t*>& test) {
                              std::string name;
-                             for (const char16_t* c = info.param; *c; ++c) name += static_cast<char>(*c);
+                             for (const char16_t* c = test.param; *c; ++c) name += static_cast<char>(*c);
                              return name;
                          });
 

@@ -79,7 +79,7 @@ TEST_P(ToneLoad, KnowsTheLengthWithin50Ms) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFormat, ToneLoad, testing::ValuesIn(toneFiles()),
-                         [](const testing::TestParamInfo<std::wstring>& info) { return extensionOf(info.param); });
+                         [](const testing::TestParamInfo<std::wstring>& test) { return extensionOf(test.param); });
 
 TEST(ToolsSourceLoad, OffersPlainPcmForMonoAtTheFilesRate) {
     LoadedSource source(soundPath(L"mono22050.wav"));

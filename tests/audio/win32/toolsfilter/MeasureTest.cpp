@@ -67,7 +67,7 @@ TEST_P(Measure, FirstSampleAfterRunAndCpuWhilePlaying) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Measure, testing::Values(L"tone.mp3", L"tone.wav"),
-                         [](const testing::TestParamInfo<std::wstring>& info) { return extensionOf(info.param); });
+                         [](const testing::TestParamInfo<std::wstring>& test) { return extensionOf(test.param); });
 
 // Without a clock the null renderer takes samples as fast as they come: the CPU time is the
 // filter's opening, decoding and delivering of a whole 30-second file, free of any real-time
@@ -98,6 +98,6 @@ TEST_P(MeasureFilter, CostPerSecondOfAudio) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, MeasureFilter, testing::Values(L"long.mp3", L"long.wav"),
-                         [](const testing::TestParamInfo<std::wstring>& info) { return extensionOf(info.param); });
+                         [](const testing::TestParamInfo<std::wstring>& test) { return extensionOf(test.param); });
 
 }  // namespace

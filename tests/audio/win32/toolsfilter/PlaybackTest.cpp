@@ -98,10 +98,10 @@ const std::vector<std::wstring>& everyPlayedFile() {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFormat, FormatPlayback, testing::ValuesIn(everyPlayedFile()),
-                         [](const testing::TestParamInfo<std::wstring>& info) {
-                             std::string name = extensionOf(info.param);
-                             if (info.param == L"six.wav") name = "sixChannelWav";
-                             if (info.param == L"mono22050.wav") name = "monoWav";
+                         [](const testing::TestParamInfo<std::wstring>& test) {
+                             std::string name = extensionOf(test.param);
+                             if (test.param == L"six.wav") name = "sixChannelWav";
+                             if (test.param == L"mono22050.wav") name = "monoWav";
                              return name;
                          });
 

@@ -1,0 +1,13 @@
+#pragma once
+// What lvtxctl needs of the system it runs on, written once for Windows (win32/) and once for
+// Linux (posix/).
+#include <string>
+
+#include "data/FileSystem.h"
+
+// The real file system, for the life of the tool.
+FileSystem& platformFileSystem();
+// The tool's own path.
+std::u16string toolPath();
+// Puts stdout and stderr in byte mode, so Windows writes the same bytes as Linux.
+void prepareConsole();
