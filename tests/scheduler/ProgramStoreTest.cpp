@@ -155,7 +155,9 @@ TEST(ProgramStore, ReportedChangesKeepAViewAndTheFileEqualToTheListOverRandomEdi
             }
             ASSERT_EQ(bench.view.rows, bench.rows()) << "seed " << seed << " step " << step;
             ASSERT_TRUE(bench.view.wrongReports.empty());
-            if (bench.fs.hasFile(bench.file)) ASSERT_TRUE(bench.fileMatches()) << "seed " << seed << " step " << step;
+            if (bench.fs.hasFile(bench.file)) {
+                ASSERT_TRUE(bench.fileMatches()) << "seed " << seed << " step " << step;
+            }
         }
     }
 }
