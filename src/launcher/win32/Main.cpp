@@ -4,9 +4,10 @@
 
 #include <objbase.h>
 
-#include "winutil/WideText.h"
+#include "data/Product.h"
 #include "launcher/LaunchCheck.h"
 #include "launcher/win32/LaunchProbes.h"
+#include "winutil/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The shell's "open" may hand the file to a COM handler.
@@ -17,7 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (decision.action == LaunchAction::startMainProgram) {
         openWithShell(decision.path);
     } else {
-        MessageBoxW(nullptr, toWide(launchMessage(decision)).c_str(), toWide(launcherCaption).c_str(),
+        MessageBoxW(nullptr, toWide(launchMessage(decision)).c_str(), toWide(product::mainTitle).c_str(),
                     MB_OK | MB_TOPMOST | MB_SETFOREGROUND | MB_ICONERROR);
         if (const auto page = helpPageAfterMessage(folder, probes)) openWithShell(*page);
     }
