@@ -1,7 +1,9 @@
 ; The installer lvtx-<version>-setup.exe and the uninstaller uninst.exe it writes.
 ; scripts/package.sh builds it from the staged program folder:
-;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DSTAGE=<program folder> -DREMOVAL_LIST=<nsh> \
-;            -DICON=<ico> -DOUTFILE=<exe> installer.nsi
+;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DPRODUCT=… -DMUTEX=… -DSTAGE=<program folder> \
+;            -DREMOVAL_LIST=<nsh> -DICON=<ico> -DOUTFILE=<exe> installer.nsi
+; VERSION, PRODUCT (the product's name) and MUTEX (the running program's single-instance mutex)
+; are the project's own, as CMake writes them into the build folder's product.sh.
 ; REMOVAL_LIST deletes exactly the staged files and then their folders when empty, so that
 ; whatever the user put into the program folder (songs in music\, say) stays.
 ; Both run with /S silently. The data folder %APPDATA%\lvtx.10 is never touched: an upgrade and
@@ -14,7 +16,6 @@ ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
-!define PRODUCT "岚铃校园定时广播系统"
 !define PUBLISHER "岚铃软件工作室"
 !define LAUNCHER "TolvarBroadcasting.exe"
 !define UNINSTALLER "uninst.exe"
@@ -22,7 +23,6 @@ SetCompressor /SOLID lzma
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "TolvarBroadcasting"
 !define MAIN_CLASS "TolvarBroadcasting"
-!define MUTEX "TolvarBroadcastingMutex"
 !define MENU_FOLDER "$SMPROGRAMS\${PRODUCT}"
 !define MENU_LINK "${MENU_FOLDER}\${PRODUCT}.lnk"
 !define MENU_UNINSTALL_LINK "${MENU_FOLDER}\卸载 ${PRODUCT}.lnk"

@@ -1,11 +1,10 @@
 # The release's names, sourced by scripts/package.sh and scripts/release-test.sh from the
-# repository's root: the version (from the programs' own version block), the program folder's
-# name and the two packages.
-version=$(sed -n 's/^ *VALUE "ProductVersion", "\([0-9]*\.[0-9]*\)\.0\.0"$/\1/p' src/winutil/VersionInfo.rc)
-if [ -z "$version" ]; then
-    echo "release-names.sh: no ProductVersion in src/winutil/VersionInfo.rc" >&2
+# repository's root once $build names a configured Windows build: the version and the program
+# folder's name, which CMake writes there from the project's own, and the two packages.
+if [ ! -f "$build/product.sh" ]; then
+    echo "release-names.sh: $build/product.sh is missing: configure the Windows build first" >&2
     exit 1
 fi
-product=岚铃校园定时广播系统
+source "$build/product.sh"
 zip=dist/lvtx-$version-win64.zip
 setup=dist/lvtx-$version-setup.exe

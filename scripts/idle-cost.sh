@@ -24,7 +24,8 @@ wine=/usr/lib/wine/wine64
 program_exe=$(realpath "$build/lvtx.exe")
 floor_exe=$(realpath "$build/bench/idle/lvtx_timer_floor.exe")
 appdata=$("$wine" cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
-data_dir="$("$wine" winepath -u "$appdata" 2>/dev/null)/lvtx.10"
+source "$build/product.sh"
+data_dir="$("$wine" winepath -u "$appdata" 2>/dev/null)/$data_folder"
 # The start times are all that matter here: nothing plays, so the sounds need not exist.
 python3 "$root/scripts/sample_programs.py" "$data_dir" 'C:\校园铃声' --quiet $((settle + seconds + 60))
 

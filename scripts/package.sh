@@ -11,9 +11,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
-source packaging/release-names.sh
 build=${LVTX_BUILD_DIR:-build/windows}
 if [ -z "${LVTX_BUILD_DIR:-}" ]; then cmake --preset windows >/dev/null; fi
+source packaging/release-names.sh
 cmake --build "$build" --target lvtx TolvarBroadcasting lvtx_demo_tune
 
 stage=dist/stage
@@ -36,7 +36,8 @@ removal=$stage/removal.nsh
         sed -e 's|^\./||' -e 's|/|\\|g' -e 's|.*|RMDir "$INSTDIR\\&"|'
 } >"$removal"
 
-makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DSTAGE="$(realpath "$folder")" \
+makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DPRODUCT="$product" -DMUTEX="$mutex" \
+    -DSTAGE="$(realpath "$folder")" \
     -DREMOVAL_LIST="$(realpath "$removal")" -DICON="$(realpath "$build/src/shell/win32/resources/lvtx.ico")" \
     -DOUTFILE="$(realpath -m "$setup")" packaging/installer.nsi
 rm -rf "$stage"

@@ -8,8 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-source packaging/release-names.sh
 build=$(realpath -m "${LVTX_BUILD_DIR:-build/windows}")
+source packaging/release-names.sh
 
 if [ "${LVTX_WINE_READY:-0}" != 1 ]; then
     python3 packaging/release_zip.py check "$zip" "$product"

@@ -38,7 +38,8 @@ exe=$(realpath "$build/lvtx.exe")
 
 wine=/usr/lib/wine/wine64
 appdata=$("$wine" cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
-data_dir="$("$wine" winepath -u "$appdata" 2>/dev/null)/lvtx.10"
+source "$build/product.sh"
+data_dir="$("$wine" winepath -u "$appdata" 2>/dev/null)/$data_folder"
 audio_dir="$WINEPREFIX/drive_c/校园铃声"
 log="$data_dir/日志t.txt"
 

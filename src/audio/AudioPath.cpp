@@ -1,7 +1,5 @@
 #include "audio/AudioPath.h"
 
-#include <array>
-
 #include "data/Text.h"
 
 std::optional<std::u16string> checkAudioPath(FileSystem& fs, const NetworkDriveQuery& isNetworkDrive,
@@ -17,20 +15,6 @@ std::optional<std::u16string> checkAudioPath(FileSystem& fs, const NetworkDriveQ
         if (status.exists && status.isFolder == wantFolder) return std::nullopt;
     }
     return formatText(u"%s不存在", {label});
-}
-
-bool isSupportedAudioFile(std::u16string_view path) {
-    static constexpr std::array<std::u16string_view, 16> extensions = {
-        u".mp3", u".wav", u".wma", u".tta", u".aac", u".ape", u".cda", u".m1a",
-        u".m2a", u".m4a", u".mp2", u".mpa", u".ogg", u".tak", u".flac", u".wv"};
-    const std::u16string_view name = fileNameOf(path);
-    const auto dot = name.rfind(u'.');
-    if (dot == std::u16string_view::npos) return false;
-    const std::u16string_view extension = name.substr(dot);
-    for (const auto known : extensions) {
-        if (equalsNoCase(extension, known)) return true;
-    }
-    return false;
 }
 
 std::u16string_view fileNameOf(std::u16string_view path) {

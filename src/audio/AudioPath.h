@@ -18,8 +18,5 @@ using NetworkDriveQuery = std::function<bool(char16_t drive)>;
 std::optional<std::u16string> checkAudioPath(FileSystem& fs, const NetworkDriveQuery& isNetworkDrive,
                                              std::u16string_view path, std::u16string_view label, bool wantFolder);
 
-// The extensions the players accept, compared case-insensitively.
-bool isSupportedAudioFile(std::u16string_view path);
-
 // The file name after the last separator.
 std::u16string_view fileNameOf(std::u16string_view path);

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "audio/AudioExtensions.h"
 #include "audio/PlayJob.h"
 #include "data/Text.h"
 

@@ -1,5 +1,6 @@
 #include "audio/JobTexts.h"
 
+#include "audio/AudioExtensions.h"
 #include "data/Text.h"
 
 namespace jobText {
@@ -54,7 +55,7 @@ std::u16string badPath(std::u16string_view prefix, std::u16string_view check, st
 }
 
 std::u16string noAudioInFolder(std::u16string_view prefix) {
-    return join({prefix, u"找不到音频文件", u"支持 mp3,wav,wma,flac,aac,ape,cda,m1a,m2a,m4a,mp2,mpa,ogg,tak,tta,wv",
+    return join({prefix, u"找不到音频文件", u"支持 " + audioExtensionList(u","),
                  u"不支持 ac3,amr,dts,mid,midi,mka,ra", u"官网->帮助->格式转换工具"});
 }
 

@@ -3,6 +3,7 @@
 
 #include "audio/JobTexts.h"
 #include "audio/PlayJob.h"
+#include "audio/PlayerSteps.h"
 #include "data/Text.h"
 
 namespace {
@@ -16,7 +17,7 @@ double levelOf(const PlayJob& job, double duckFactor, double exitFactor = 1.0) {
 }
 
 void setLevel(PlayJob& job, double duckFactor, double exitFactor = 1.0) {
-    job.player->setAttenuation(volumeToAttenuation(static_cast<int>(levelOf(job, duckFactor, exitFactor))));
+    setPlayerLevel(*job.player, levelOf(job, duckFactor, exitFactor));
 }
 
 bool failedTooOften(const PlayJob& job) {
@@ -35,15 +36,8 @@ void showProgress(JobServices& services, PlayJob& job, int row, std::int64_t ela
     job.shownSeconds = seconds;
 }
 
-void destroyPlayer(PlayJob& job) {
-    if (!job.player) return;
-    job.player->stop();
-    job.player->close();
-    job.player.reset();
-}
-
 void removeJob(TimedPlay& play, JobServices& services, std::size_t index) {
-    destroyPlayer(play.nowPlaying[index]);
+    destroyPlayer(play.nowPlaying[index].player);
     services.view.deleteRow(static_cast<int>(index));
     play.nowPlaying.erase(play.nowPlaying.begin() + static_cast<std::ptrdiff_t>(index));
 }
@@ -51,23 +45,14 @@ void removeJob(TimedPlay& play, JobServices& services, std::size_t index) {
 // Opens and runs `path` for the job; on failure returns false with the log text in `failure`.
 bool openAndRun(TimedPlay& play, JobServices& services, PlayJob& job, const std::u16string& path,
                 std::u16string_view song, std::u16string& failure) {
-    auto player = services.players.create();
-    const AudioResult opened = player->open(path, reinterpret_cast<std::uintptr_t>(player.get()), services.outputDevice);
-    if (opened < 0) {
-        const PlayErrorKind kind = services.classify(opened);
+    SilentStart start = startSilent(services.players, path, services.outputDevice);
+    if (!start.player) {
+        const PlayErrorKind kind = start.openFailed ? services.classify(start.failure) : PlayErrorKind::FormatProblem;
         failure = jobText::openFailed(jobPrefix(job), kind, song,
-                                      kind == PlayErrorKind::FormatProblem ? services.errorText(opened) : u"");
+                                      kind == PlayErrorKind::FormatProblem ? services.errorText(start.failure) : u"");
         return false;
     }
-    player->setAttenuation(silentAttenuation);
-    const AudioResult ran = player->run();
-    if (ran < 0) {
-        player->stop();
-        player->close();
-        failure = jobText::openFailed(jobPrefix(job), PlayErrorKind::FormatProblem, song, services.errorText(ran));
-        return false;
-    }
-    job.player = std::move(player);
+    job.player = std::move(start.player);
     rampIn(*job.player, levelOf(job, play.timedDuckFactor), services.sleep);
     return true;
 }
@@ -88,7 +73,7 @@ bool startFileSong(TimedPlay& play, JobServices& services, PlayJob& job, const D
 }
 
 bool startFolderSong(TimedPlay& play, JobServices& services, PlayJob& job, bool isFirst, const DateTime& now) {
-    destroyPlayer(job);
+    destroyPlayer(job.player);
     const std::u16string folder(fixedView(job.program.path));
     if (auto problem = checkAudioPath(services.fs, services.isNetworkDrive, folder, audioFolderLabel, true)) {
         services.log(now, jobText::badPath(jobPrefix(job), *problem, folder, true));
@@ -287,7 +272,7 @@ void onJobAudioEvent(TimedPlay& play, JobServices& services, const AudioPlayer* 
     const std::u16string songPath = job.player->path();
     const std::u16string song(folder ? fileNameOf(songPath) : std::u16string_view());
     if (folder) job.failedSongs.push_back({songPath, song});
-    destroyPlayer(job);
+    destroyPlayer(job.player);
     services.log(now, jobText::playbackFailed(jobPrefix(job), event.deviceFailure, song, event.errorText));
 
     if (folder) {
@@ -338,7 +323,7 @@ void fadeAllJobs(TimedPlay& play, JobServices& services, double x) {
         if (job.player) setLevel(job, play.timedDuckFactor, x);
     }
     if (x > 0) return;
-    for (PlayJob& job : play.nowPlaying) destroyPlayer(job);
+    for (PlayJob& job : play.nowPlaying) destroyPlayer(job.player);
     play.nowPlaying.clear();
     services.view.clear();
 }

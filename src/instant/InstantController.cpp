@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "audio/PlayerSteps.h"
 #include "data/RowMoves.h"
 #include "data/Text.h"
 #include "instant/InstantFile.h"
@@ -166,7 +167,7 @@ void InstantController::advance(const DateTime& now) {
 }
 
 bool InstantController::startNext(Failure& failure) {
-    destroyPlayer();
+    destroyPlayer(data_.run.player);
     switch (data_.options.mode) {
         case singleLoop:
             break;
@@ -223,30 +224,18 @@ bool InstantController::startItem(Failure& failure) {
         return false;
     }
 
-    auto player = platform_.players.create();
-    const AudioResult opened =
-        player->open(path, reinterpret_cast<std::uintptr_t>(player.get()), fixedView(data_.settings.outputDevice));
-    if (opened < 0) {
+    SilentStart start = startSilent(platform_.players, path, fixedView(data_.settings.outputDevice));
+    if (!start.player) {
         forget();
-        player->close();
-        const PlayErrorKind kind = platform_.classify(opened);
-        failure.text = instantText::openFailed(kind, path, platform_.errorText(opened));
+        const PlayErrorKind kind = start.openFailed ? platform_.classify(start.failure) : PlayErrorKind::FormatProblem;
+        failure.text = instantText::openFailed(kind, path, platform_.errorText(start.failure));
         if (kind == PlayErrorKind::EnvironmentProblem) failure.help = InstantHelp::environmentRepair;
         if (kind == PlayErrorKind::ToolFilesDamaged) failure.help = InstantHelp::download;
         return false;
     }
-    player->setAttenuation(silentAttenuation);
-    const AudioResult ran = player->run();
-    if (ran < 0) {
-        forget();
-        player->stop();
-        player->close();
-        failure.text = instantText::openFailed(PlayErrorKind::FormatProblem, path, platform_.errorText(ran));
-        return false;
-    }
-    item.durationMs = storableDuration(player->durationMs());
+    item.durationMs = storableDuration(start.player->durationMs());
     view_->rowChanged(index);
-    data_.run.player = std::move(player);
+    data_.run.player = std::move(start.player);
     rampIn(*data_.run.player, level(), platform_.sleep);
     return true;
 }
@@ -267,7 +256,7 @@ void InstantController::stopRun(bool fade) {
 }
 
 void InstantController::endRun() {
-    destroyPlayer();
+    destroyPlayer(data_.run.player);
     showPosition(u"", 0);
     showStatus(u"");
     if (!data_.instantActive) return;
@@ -287,20 +276,12 @@ void InstantController::fade(double x) {
     if (x <= 0) endRun();
 }
 
-void InstantController::destroyPlayer() {
-    std::unique_ptr<AudioPlayer>& player = data_.run.player;
-    if (!player) return;
-    player->stop();
-    player->close();
-    player.reset();
-}
-
 double InstantController::level(double x) const {
     return data_.options.volume * x * data_.run.fadeFactor;
 }
 
 void InstantController::setLevel(double x) {
-    data_.run.player->setAttenuation(volumeToAttenuation(static_cast<int>(level(x))));
+    setPlayerLevel(*data_.run.player, level(x));
 }
 
 void InstantController::showLines(const DateTime& now) {
@@ -351,7 +332,7 @@ void InstantController::setVolume(int volume, bool tracking) {
         const int step = to > from ? 1 : -1;
         for (int percent = from; percent != to;) {
             percent += step;
-            data_.run.player->setAttenuation(volumeToAttenuation(percent));
+            setPlayerLevel(*data_.run.player, percent);
             if (percent != to) platform_.sleep(volumeStepSleepMs);
         }
     }

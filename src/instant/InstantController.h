@@ -141,7 +141,6 @@ private:
     void showPosition(std::u16string_view text, int percent);
     double level(double x = 1.0) const;
     void setLevel(double x = 1.0);
-    void destroyPlayer();
     // The run ends without a fade: the player goes, the lines clear, timed play comes back up.
     void endRun();
     void endRun(const Failure& failure);

@@ -1,17 +1,14 @@
 #include "instant/InstantImport.h"
 
+#include "audio/AudioExtensions.h"
 #include "data/Text.h"
-
-bool isInstantAudioFile(std::u16string_view name) {
-    return isSupportedAudioFile(name);
-}
 
 std::vector<std::u16string> audioFilesOfFolder(FileSystem& fs, std::u16string_view folder) {
     std::vector<std::u16string> files;
     std::vector<FolderItem> items;
     if (fs.listFolder(folder, items) != errorSuccess) return files;
     for (const FolderItem& item : items) {
-        if (!item.isFolder && isInstantAudioFile(item.name)) files.push_back(joinPath(folder, item.name));
+        if (!item.isFolder && isSupportedAudioFile(item.name)) files.push_back(joinPath(folder, item.name));
     }
     return files;
 }
@@ -45,7 +42,7 @@ DroppedFiles collectDroppedFiles(FileSystem& fs, const NetworkDriveQuery& isNetw
     std::vector<std::u16string> folderFiles;
     for (const std::u16string& path : dropped) {
         if (!fs.status(path).isFolder) {
-            if (isInstantAudioFile(path)) result.files.push_back(path);
+            if (isSupportedAudioFile(path)) result.files.push_back(path);
             continue;
         }
         if (auto failure = checkAudioPath(fs, isNetworkDrive, path, u"文件夹", true)) {

@@ -18,9 +18,6 @@
 // The longest path an item's field holds whole; longer paths are refused, never cut.
 inline constexpr std::size_t maxInstantPathLength = instantTextCapacity - 1;
 
-// The sixteen extensions the list takes, letter case ignored.
-bool isInstantAudioFile(std::u16string_view name);
-
 // The folder's audio files as full paths, in the folder's own order; sub-folders are not entered.
 std::vector<std::u16string> audioFilesOfFolder(FileSystem& fs, std::u16string_view folder);
 

@@ -31,8 +31,6 @@ struct LaunchDecision {
     std::u16string path;
 };
 
-inline constexpr std::u16string_view launcherCaption = u"岚铃校园定时广播系统 10.2";
-
 // The folder of the launcher's module file name: everything before its last backslash.
 std::u16string launcherFolder(std::u16string_view modulePath);
 LaunchDecision decideLaunch(std::u16string_view folder, const LaunchProbes& probes);

@@ -14,7 +14,8 @@
 class TickTimer {
 public:
     virtual ~TickTimer() = default;
-    virtual void start(unsigned periodMs) = 0;
+    // False when the system refused the timer.
+    virtual bool start(unsigned periodMs) = 0;
     virtual void stop() = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "data/HolidaysFile.h"
+#include "data/Product.h"
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
 #include "system/SettingsFile.h"
@@ -15,7 +16,7 @@ AppPaths makeAppPaths(std::u16string_view exePath, std::u16string_view shellFold
     paths.toolsDir = joinPath(paths.exeDir, u"lvtx_tools");
     paths.asvPath = joinPath(paths.toolsDir, u"asv.dll");
     paths.shellFolder = std::u16string(shellFolder);
-    paths.dataDir = joinPath(paths.shellFolder, u"lvtx.10");
+    paths.dataDir = joinPath(paths.shellFolder, product::dataFolder);
     paths.programsFile = joinPath(paths.dataDir, programsFileName);
     paths.instantFile = joinPath(paths.dataDir, u"立即播t");
     paths.holidaysFile = joinPath(paths.dataDir, holidaysFileName);

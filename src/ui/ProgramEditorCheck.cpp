@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "audio/AudioExtensions.h"
 #include "data/Text.h"
 #include "ui/ProgramCells.h"
 
@@ -65,8 +66,7 @@ std::variant<ProgramRecord, EditorFailure> checkProgramInput(const std::vector<P
         return EditorFailure{*problem, MessageIcon::warning, pathField};
     }
     if (input.fileMode && !isSupportedAudioFile(path)) {
-        return EditorFailure{u"文件后缀名无效，支持 mp3, wav, wma, flac, aac, ape, cda, m1a, m2a, m4a, mp2, mpa, ogg, "
-                             u"tak, tta, wv  (官网 > 帮助 > 格式转换工具)",
+        return EditorFailure{u"文件后缀名无效，支持 " + audioExtensionList(u", ") + u"  (官网 > 帮助 > 格式转换工具)",
                              MessageIcon::warning, pathField};
     }
 

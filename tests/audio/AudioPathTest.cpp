@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "audio/AudioExtensions.h"
 #include "audio/AudioPath.h"
 #include "support/MemoryFileSystem.h"
 

@@ -10,6 +10,7 @@
 #include "e2e/driver/ProgramIds.h"
 #include "e2e/driver/Wait.h"
 #include "e2e/driver/Windows.h"
+#include "data/Product.h"
 #include "launcher/LaunchCheck.h"
 #include "winutil/UniqueHandle.h"
 
@@ -60,7 +61,7 @@ protected:
     static void expectMessageThenExit(ProgramProcess& launcher, const std::optional<MessageBoxSeen>& box,
                                       const LaunchDecision& expected) {
         ASSERT_TRUE(box.has_value());
-        EXPECT_EQ(box->caption, wide(launcherCaption));
+        EXPECT_EQ(box->caption, wide(product::mainTitle));
         EXPECT_EQ(box->text, wide(launchMessage(expected)));
         ASSERT_TRUE(answerMessageBox(*box, IDOK, launcherTimeoutMs));
         EXPECT_EQ(launcher.waitForExit(launcherTimeoutMs), 0u);

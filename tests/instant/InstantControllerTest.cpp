@@ -14,7 +14,7 @@ namespace {
 
 class StoppedTimer : public TickTimer {
 public:
-    void start(unsigned) override {}
+    bool start(unsigned) override { return true; }
     void stop() override {}
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/AudioExtensions.h"
 #include "data/Text.h"
 #include "instant/InstantImport.h"
 #include "instant/InstantList.h"
@@ -39,10 +40,10 @@ TEST(InstantImport, TheOpenFileDialogsResultSplitsIntoFullPaths) {
 }
 
 TEST(InstantImport, FoldersAndDropsGiveTheirAudioFilesInOrder) {
-    EXPECT_TRUE(isInstantAudioFile(u"a.FLAC"));
-    EXPECT_TRUE(isInstantAudioFile(u"D:\\x.y\\b.Wv"));
-    EXPECT_FALSE(isInstantAudioFile(u"D:\\mp3\\readme"));
-    EXPECT_FALSE(isInstantAudioFile(u"cover.jpg"));
+    EXPECT_TRUE(isSupportedAudioFile(u"a.FLAC"));
+    EXPECT_TRUE(isSupportedAudioFile(u"D:\\x.y\\b.Wv"));
+    EXPECT_FALSE(isSupportedAudioFile(u"D:\\mp3\\readme"));
+    EXPECT_FALSE(isSupportedAudioFile(u"cover.jpg"));
 
     MemoryFileSystem fs;
     fs.addFolder(u"D:\\操");

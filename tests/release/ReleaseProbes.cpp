@@ -5,9 +5,11 @@
 
 #include <algorithm>
 
+#include "data/Product.h"
 #include "e2e/driver/DataFolder.h"
 #include "e2e/driver/LogFile.h"
 #include "winutil/UniqueHandle.h"
+#include "winutil/WideText.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -44,7 +46,7 @@ std::optional<RunningCopy> runningCopy() {
 }
 
 bool instanceMutexExists() {
-    return static_cast<bool>(UniqueHandle(OpenMutexW(SYNCHRONIZE, FALSE, L"TolvarBroadcastingMutex")));
+    return static_cast<bool>(UniqueHandle(OpenMutexW(SYNCHRONIZE, FALSE, toWide(product::instanceMutex).c_str())));
 }
 
 size_t startUpLines(const std::wstring& logPath) {

@@ -11,16 +11,19 @@
 
 #include <vector>
 
+#include "data/Product.h"
 #include "e2e/driver/DataFolder.h"
 #include "e2e/driver/MessageBoxes.h"
 #include "e2e/driver/ProgramProcess.h"
 #include "e2e/driver/Wait.h"
 #include "release/ReleaseProbes.h"
 #include "winutil/UniqueHandle.h"
+#include "winutil/WideText.h"
 
 namespace {
 
-constexpr wchar_t product[] = L"岚铃校园定时广播系统";
+// The folder, menu, shortcuts and uninstall entry all bear the product's name.
+const std::wstring productName = toWide(product::name);
 constexpr wchar_t uninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TolvarBroadcasting";
 constexpr wchar_t runKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t runValue[] = L"TolvarBroadcasting";
@@ -34,7 +37,7 @@ std::wstring environment(const wchar_t* name) {
 }
 
 std::wstring unpackedFolder() {
-    return environment(L"LVTX_RELEASE_UNPACKED") + L"\\" + product;
+    return environment(L"LVTX_RELEASE_UNPACKED") + L"\\" + productName;
 }
 
 std::wstring setupExe() {
@@ -119,11 +122,11 @@ TEST_F(ReleaseTest, TheUnpackedZipStartsTheProgramThroughItsLauncher) {
 }
 
 TEST_F(ReleaseTest, InstallUpgradeAndUninstallKeepTheDataFolder) {
-    const std::wstring installed = shellFolder(CSIDL_PROGRAM_FILES) + L"\\" + product;
+    const std::wstring installed = shellFolder(CSIDL_PROGRAM_FILES) + L"\\" + productName;
     const std::wstring launcher = installed + L"\\TolvarBroadcasting.exe";
     const std::wstring program = installed + L"\\lvtx.exe";
-    const std::wstring menuFolder = shellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + product;
-    const std::wstring desktopLink = shellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + L"\\" + product + L".lnk";
+    const std::wstring menuFolder = shellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + productName;
+    const std::wstring desktopLink = shellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + L"\\" + productName + L".lnk";
     ASSERT_FALSE(pathExists(installed));
 
     ASSERT_EQ(runToEnd(setupExe(), L"/S"), 0u);
@@ -133,11 +136,11 @@ TEST_F(ReleaseTest, InstallUpgradeAndUninstallKeepTheDataFolder) {
     const auto zipped = folderContents(unpackedFolder());
     EXPECT_EQ(namesOf(files), namesOf(zipped));
     EXPECT_TRUE(files == zipped) << "the installed files differ from the zip's";
-    EXPECT_TRUE(samePath(shortcutTarget(menuFolder + L"\\" + product + L".lnk"), launcher));
+    EXPECT_TRUE(samePath(shortcutTarget(menuFolder + L"\\" + productName + L".lnk"), launcher));
     EXPECT_TRUE(samePath(shortcutTarget(desktopLink), launcher));
-    EXPECT_NE(registryText(HKEY_LOCAL_MACHINE, uninstallKey, L"DisplayName").value_or(L"").find(product),
+    EXPECT_NE(registryText(HKEY_LOCAL_MACHINE, uninstallKey, L"DisplayName").value_or(L"").find(productName),
               std::wstring::npos);
-    EXPECT_EQ(registryText(HKEY_LOCAL_MACHINE, uninstallKey, L"DisplayVersion"), L"10.2");
+    EXPECT_EQ(registryText(HKEY_LOCAL_MACHINE, uninstallKey, L"DisplayVersion"), toWide(product::version));
     EXPECT_FALSE(registryText(HKEY_LOCAL_MACHINE, uninstallKey, L"Publisher").value_or(L"").empty());
     EXPECT_TRUE(samePath(registryText(HKEY_LOCAL_MACHINE, uninstallKey, L"DisplayIcon").value_or(L""), launcher));
     EXPECT_TRUE(samePath(registryText(HKEY_LOCAL_MACHINE, uninstallKey, L"UninstallString").value_or(L""),

@@ -17,7 +17,10 @@ namespace {
 class RecordingTimer : public TickTimer {
 public:
     unsigned period = 0;  // 0 while stopped
-    void start(unsigned periodMs) override { period = periodMs; }
+    bool start(unsigned periodMs) override {
+        period = periodMs;
+        return true;
+    }
     void stop() override { period = 0; }
 };
 

@@ -1,5 +1,6 @@
 #include "data/win32/Win32Prompt.h"
 
+#include "data/Product.h"
 #include "winutil/WideText.h"
 
 UINT messageIconStyle(MessageIcon icon) {
@@ -23,7 +24,7 @@ std::wstring Win32Prompt::caption() const {
             if (!title.empty()) return title;
         }
     }
-    return toWide(productTitle);
+    return toWide(product::name);
 }
 
 void Win32Prompt::showMessage(std::u16string_view text, MessageIcon icon) {

@@ -6,9 +6,6 @@
 
 #include "data/Prompt.h"
 
-// The caption when the owner has no title.
-inline constexpr std::u16string_view productTitle = u"岚铃校园定时广播系统";
-
 // The MessageBoxW icon flag of `icon`.
 UINT messageIconStyle(MessageIcon icon);
 

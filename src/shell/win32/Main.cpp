@@ -10,25 +10,40 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "winutil/WideText.h"
+#include "data/StartUpFailure.h"
 #include "shell/AppState.h"
 #include "shell/win32/AppStateSetup.h"
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/SingleInstance.h"
 #include "shell/win32/UiLoop.h"
+#include "winutil/WideText.h"
+
+namespace {
+
+// Without COM or GDI+ neither the players nor the pages work: the operator hears of it at once.
+void showStartUpFailure(std::u16string_view call, std::uint32_t code) {
+    MessageBoxW(nullptr, toWide(startUpFailureText(call, code)).c_str(), shellTexts().title,
+                MB_OK | MB_TOPMOST | MB_SETFOREGROUND | MB_ICONERROR);
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     setUpAppState();
-    OleInitialize(nullptr);
+    shellWindows().instance = instance;
+    loadShellTexts(instance);
+    const HRESULT ole = OleInitialize(nullptr);
+    if (FAILED(ole)) {
+        showStartUpFailure(u"OleInitialize", static_cast<std::uint32_t>(ole));
+        return 0;
+    }
     INITCOMMONCONTROLSEX controls{sizeof controls, 0x41FF};
     InitCommonControlsEx(&controls);
     std::setlocale(LC_ALL, "");
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
 
     const StartFlags flags = parseCommandLine(fromWide(commandLine));
-    shellWindows().instance = instance;
-    loadShellTexts(instance);
     if (!claimSingleInstance()) {
         warnAndActivateFirstCopy();
         OleUninitialize();
@@ -37,7 +52,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
 
     ULONG_PTR gdiplus = 0;
     const Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&gdiplus, &gdiplusInput, nullptr);
+    const Gdiplus::Status graphics = Gdiplus::GdiplusStartup(&gdiplus, &gdiplusInput, nullptr);
+    if (graphics != Gdiplus::Ok) {
+        showStartUpFailure(u"GdiplusStartup", static_cast<std::uint32_t>(graphics));
+        OleUninitialize();
+        return 0;
+    }
     runUiLoop(flags);
     OleUninitialize();
     Gdiplus::GdiplusShutdown(gdiplus);

@@ -1,5 +1,6 @@
 #include "shell/win32/SingleInstance.h"
 
+#include "data/Product.h"
 #include "data/Text.h"
 #include "winutil/WideText.h"
 #include "shell/win32/ShellWindows.h"
@@ -27,7 +28,7 @@ BOOL CALLBACK matchTitle(HWND window, LPARAM param) {
 bool claimSingleInstance() {
     // Owned by the process for its whole life: Windows closes it at exit, and a second copy
     // must keep seeing it until then.
-    const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"TolvarBroadcastingMutex");
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, toWide(product::instanceMutex).c_str());
     return !(mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
@@ -38,8 +39,9 @@ HWND findWindowByTitlePrefix(std::u16string_view prefix) {
 }
 
 void warnAndActivateFirstCopy() {
-    MessageBoxW(nullptr, L"岚铃校园定时广播系统：\n软件已在运行，不要重复打开          \n ", L"岚铃校园定时广播系统",
+    const std::wstring name = toWide(product::name);
+    MessageBoxW(nullptr, (name + L"：\n软件已在运行，不要重复打开          \n ").c_str(), name.c_str(),
                 MB_OK | MB_TOPMOST | MB_SETFOREGROUND | MB_ICONWARNING);
-    const HWND first = findWindowByTitlePrefix(u"岚铃校园定时广播系统 ");
+    const HWND first = findWindowByTitlePrefix(std::u16string(product::name) + u" ");
     if (first != nullptr) bringMainWindowForward(first);
 }

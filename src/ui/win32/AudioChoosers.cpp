@@ -5,15 +5,15 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "winutil/WideText.h"
+#include "audio/AudioExtensions.h"
+#include "data/Text.h"
+#include "ui/win32/FileDialogs.h"
 #include "winutil/SystemMemory.h"
+#include "winutil/WideText.h"
 
 namespace {
 
-constexpr DWORD pathUnits = 260;
-constexpr wchar_t audioFilter[] =
-    L"mp3/wav/wma/flac/aac/ape/cda/m1a/m2a/m4a/mp2/mpa/ogg/tak/tta/wv\0"
-    L"*.mp3;*.wav;*.wma;*.flac;*.aac;*.ape;*.cda;*.m1a;*.m2a;*.m4a;*.mp2;*.mpa;*.ogg;*.tak;*.tta;*.wv\0";
+constexpr std::size_t pathUnits = 260;
 
 // Opens the folder chooser at the folder the edit holds.
 int CALLBACK folderChooserEvent(HWND chooser, UINT message, LPARAM, LPARAM start) {
@@ -23,25 +23,22 @@ int CALLBACK folderChooserEvent(HWND chooser, UINT message, LPARAM, LPARAM start
 
 }  // namespace
 
+std::optional<std::size_t> showAudioFileDialog(HWND owner, DWORD flags, std::u16string& buffer) {
+    static const std::wstring filter = toWide(audioFileFilter());
+    static const std::wstring defaultExtension = toWide(audioExtensions.front());
+    return showFileDialog(owner, {filter.c_str(), defaultExtension.c_str(), nullptr, flags}, buffer);
+}
+
 std::optional<std::u16string> chooseAudioFile(HWND owner, std::u16string_view current) {
-    std::wstring path(pathUnits, L'\0');
-    const std::wstring start = toWide(current.substr(0, pathUnits - 1));
+    constexpr DWORD flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    const std::u16string_view start = current.substr(0, pathUnits - 1);
+    std::u16string path(pathUnits, u'\0');
     path.replace(0, start.size(), start);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = audioFilter;
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = pathUnits;
-    dialog.lpstrDefExt = L"mp3";
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (GetOpenFileNameW(&dialog)) return fromWide(path.c_str());
+    if (showAudioFileDialog(owner, flags, path)) return std::u16string(fixedView(path.data(), path.size()));
     // A path the chooser cannot start from: start it empty instead.
     if (CommDlgExtendedError() != FNERR_INVALIDFILENAME || start.empty()) return std::nullopt;
-    path.assign(pathUnits, L'\0');
-    dialog.lpstrFile = path.data();
-    if (GetOpenFileNameW(&dialog)) return fromWide(path.c_str());
+    path.assign(pathUnits, u'\0');
+    if (showAudioFileDialog(owner, flags, path)) return std::u16string(fixedView(path.data(), path.size()));
     return std::nullopt;
 }
 

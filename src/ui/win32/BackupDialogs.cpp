@@ -6,16 +6,17 @@
 #include <string>
 
 #include "data/Backup.h"
+#include "data/Text.h"
 #include "data/win32/LocalNow.h"
 #include "data/win32/Win32Prompt.h"
-#include "winutil/WideText.h"
 #include "scheduler/ScheduleRestore.h"
 #include "ui/win32/BackupDialogIds.h"
 #include "ui/win32/DialogSupport.h"
+#include "ui/win32/FileDialogs.h"
 
 namespace {
 
-constexpr DWORD pathUnits = 260;
+constexpr std::size_t pathUnits = 260;
 constexpr wchar_t backupFilter[] = L"备份文件 (*.lvtxbak)\0*.lvtxbak\0所有文件 (*.*)\0*.*\0";
 
 // What one of the dialogs works with: the lists ticked, and where they are kept.
@@ -45,25 +46,16 @@ bool takeTicked(HWND dialog, BackupParts& parts, std::u16string_view noneTicked)
 
 // The backup file from the system's file dialog: a new one to save, or one to open.
 std::optional<std::u16string> chooseBackupFile(HWND owner, bool saving) {
-    std::wstring path(pathUnits, L'\0');
+    std::u16string path(pathUnits, u'\0');
     if (saving) {
-        const std::wstring name = toWide(defaultBackupName(localNow()));
+        const std::u16string name = defaultBackupName(localNow());
         path.replace(0, name.size(), name);
     }
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = backupFilter;
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = pathUnits;
-    dialog.lpstrDefExt = L"lvtxbak";
-    dialog.lpstrTitle = saving ? L"保存备份文件" : L"打开备份文件";
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR |
-                   (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL chosen = saving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    if (!chosen) return std::nullopt;
-    return fromWide(path.c_str());
+    const FileDialogSetUp setUp{backupFilter, L"lvtxbak", saving ? L"保存备份文件" : L"打开备份文件",
+                                OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST),
+                                saving};
+    if (!showFileDialog(owner, setUp, path)) return std::nullopt;
+    return std::u16string(fixedView(path.data(), path.size()));
 }
 
 void backUp(HWND dialog, BackupRun& run) {

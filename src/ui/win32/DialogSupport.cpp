@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "data/HolidayRecord.h"
+#include "data/Product.h"
 #include "data/win32/Win32Prompt.h"
 #include "winutil/WideText.h"
 
@@ -15,7 +16,7 @@ namespace {
 std::wstring appCaption(HWND owner) {
     const HWND main = owner != nullptr ? GetAncestor(owner, GA_ROOTOWNER) : nullptr;
     const int length = main != nullptr ? GetWindowTextLengthW(main) : 0;
-    if (length <= 0) return toWide(productTitle);
+    if (length <= 0) return toWide(product::name);
     std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
     title.resize(static_cast<std::size_t>(GetWindowTextW(main, title.data(), length + 1)));
     return title;

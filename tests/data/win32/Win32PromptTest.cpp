@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "data/Product.h"
 #include "winutil/WideText.h"
 
 namespace {
@@ -145,7 +146,7 @@ TEST_F(Win32PromptTest, AMessageShowsTheIconOfItsKind) {
 }
 
 TEST_F(Win32PromptTest, WithoutOwnerOrTitleTheCaptionIsTheProductTitle) {
-    const std::wstring product = toWide(productTitle);
+    const std::wstring productName = toWide(product::name);
     OwnerWindow untitled(L"");
     for (HWND owner : {static_cast<HWND>(nullptr), untitled.get()}) {
         Win32Prompt prompt(owner);
@@ -153,7 +154,7 @@ TEST_F(Win32PromptTest, WithoutOwnerOrTitleTheCaptionIsTheProductTitle) {
         prompt.showMessage(u"写文件失败", MessageIcon::error);
         const SeenBox& seen = answerer.finish();
         ASSERT_TRUE(seen.found);
-        EXPECT_EQ(seen.caption, product);
+        EXPECT_EQ(seen.caption, productName);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/FileSystem.h"
+#include "data/Product.h"
 #include "data/Text.h"
 #include "winutil/WideText.h"
 #include "data/win32/Win32TestFiles.h"
@@ -141,8 +142,8 @@ private:
 class MainWindow {
 public:
     MainWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"岚铃校园定时广播系统 10.2", WS_OVERLAPPED, 0, 0, 200, 100, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+        : window_(CreateWindowExW(0, L"STATIC", toWide(product::mainTitle).c_str(), WS_OVERLAPPED, 0, 0, 200, 100,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
     ~MainWindow() { DestroyWindow(window_); }
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -189,7 +190,7 @@ TEST(ImportDialog, MeasuresTheFilesThatFitAndTellsWhatWasLeftOut) {
     EXPECT_EQ(watcher.boxes[1].text, u"1 个文件的路径太长 (超过 259 个字符)，未添加");
     for (const SeenBox& box : watcher.boxes) {
         EXPECT_EQ(box.owner, watcher.importDialog);
-        EXPECT_EQ(box.caption, u"岚铃校园定时广播系统 10.2");
+        EXPECT_EQ(box.caption, product::mainTitle);
     }
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the program's pictures with ImageMagick and a CJK font from Debian's fonts-noto-cjk:
-#   make-images.sh CONVERT OUTPUT_DIR
+#   make-images.sh CONVERT OUTPUT_DIR PRODUCT
 # nav242.png .. nav253.png  the navigation buttons, normal and selected, at twice their size
 # lvtx.ico                  the program icon, 16 to 256 pixels
 # hardware.png              the broadcast hardware diagram of the help page
@@ -10,6 +10,8 @@
 set -euo pipefail
 convert=$1
 out=$2
+# The volume mixer lists the program by its product name.
+product=$3
 mkdir -p "$out"
 
 regular=Noto-Sans-CJK-SC
@@ -142,7 +144,7 @@ d+=(-fill '#f7f9fc' -stroke '#6b86a0' -strokewidth 2 -draw "rectangle 404,70 890
     -fill '#dbe7f3' -stroke none -draw "rectangle 405,71 889,104"
     -fill '#222222' -font "$regular" -pointsize 17 -annotate +416+94 "音量合成器 - 扬声器"
     -fill "$ink" -font "$bold" -pointsize 18 -annotate +432+136 "设备" -annotate +620+136 "应用程序"
-    -font "$regular" -pointsize 16 -annotate +432+162 "扬声器" -annotate +620+162 "岚铃校园定时广播系统"
+    -font "$regular" -pointsize 16 -annotate +432+162 "扬声器" -annotate +620+162 "$product"
     -stroke '#c8d3de' -strokewidth 2 -draw "line 596,120 596,410")
 slider 478 180 370 206
 slider 700 180 370 206
