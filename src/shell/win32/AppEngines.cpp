@@ -71,12 +71,14 @@ bool startEngines() {
                 instantDataOf(state), InstantPlatform{std::move(platform), [](InstantHelp) { showPage(helpPage); }});
         });
     engines.powerRules = PowerRuleEngine::create(
-        state.settings, PowerRuleActions{[] { postStatusBarRefresh(shellWindows().statusBar); },
-                                         [](int mode, PowerSwitch& power) {
-                                             const HWND main = shellWindows().mainWindow;
-                                             bringMainWindowForward(main);
-                                             runCountdownDialog(main, mode, power, appState().uiScale);
-                                         }});
+        state.settings,
+        PowerRuleActions{[] { postStatusBarRefresh(shellWindows().statusBar); },
+                         [](int mode, PowerSwitch& power) {
+                             const HWND main = shellWindows().mainWindow;
+                             bringMainWindowForward(main);
+                             runCountdownDialog(main, mode, power, appState().uiScale);
+                         }},
+        timerReports(u"定时关机"));
     if (engines.timedPlayHost == nullptr || engines.instantHost == nullptr || engines.powerRules == nullptr) {
         return false;
     }

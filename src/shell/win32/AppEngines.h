@@ -8,7 +8,7 @@
 #include "instant/InstantController.h"
 #include "scheduler/TimedPlayController.h"
 #include "scheduler/win32/EngineHost.h"
-#include "system/win32/PowerRuleEngine.h"
+#include "scheduler/win32/PowerRuleEngine.h"
 
 struct AppEngines {
     std::unique_ptr<EngineHost<TimedPlayController>> timedPlayHost;

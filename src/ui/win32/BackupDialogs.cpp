@@ -52,7 +52,8 @@ std::optional<std::u16string> chooseBackupFile(HWND owner, bool saving) {
         path.replace(0, name.size(), name);
     }
     const FileDialogSetUp setUp{backupFilter, L"lvtxbak", saving ? L"保存备份文件" : L"打开备份文件",
-                                OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST),
+                                static_cast<DWORD>(OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                                                   (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST)),
                                 saving};
     if (!showFileDialog(owner, setUp, path)) return std::nullopt;
     return std::u16string(fixedView(path.data(), path.size()));

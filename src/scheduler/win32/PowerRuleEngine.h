@@ -1,12 +1,14 @@
 #pragma once
-// The power rules' check every 500 ms for the life of the program, on a message-only window of
-// its own, like the playing engines: the due rule from the settings and their stamps, the
-// device bar's refresh it posts, and the countdown it opens, which the shell supplies.
-#include <windows.h>
-
+// The power rules' check every 500 ms for the life of the program, on an engine window of its
+// own like the playing engines, its timer kept running the same way: the due rule from the
+// settings and their stamps, the device bar's refresh it posts, and the countdown it opens,
+// which the shell supplies.
 #include <functional>
 #include <memory>
 
+#include "scheduler/KeptTimer.h"
+#include "scheduler/win32/EngineHost.h"
+#include "scheduler/win32/EngineWindow.h"
 #include "system/SettingsStore.h"
 #include "system/ShutdownCountdown.h"
 #include "system/win32/WindowsPowerSwitch.h"
@@ -22,13 +24,14 @@ struct PowerRuleActions {
 class PowerRuleEngine : public ShutdownRuleHost {
 public:
     // Null when Windows refuses the window.
-    static std::unique_ptr<PowerRuleEngine> create(SettingsStore& settings, PowerRuleActions actions);
+    static std::unique_ptr<PowerRuleEngine> create(SettingsStore& settings, PowerRuleActions actions,
+                                                   EngineTimerReports reports);
     ~PowerRuleEngine() override;
     PowerRuleEngine(const PowerRuleEngine&) = delete;
     PowerRuleEngine& operator=(const PowerRuleEngine&) = delete;
 
-    // False when Windows refuses the timer.
-    bool start();
+    // A refused timer is reported and retried until it runs.
+    void start();
     void stop();
 
     DateTime localNow() override;
@@ -36,10 +39,10 @@ public:
     void runCountdown(int mode) override;
 
 private:
-    PowerRuleEngine(HWND window, SettingsStore& settings, PowerRuleActions actions);
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    PowerRuleEngine(std::unique_ptr<EngineWindow> window, SettingsStore& settings, PowerRuleActions actions);
 
-    HWND window_;
+    std::unique_ptr<EngineWindow> window_;
+    std::unique_ptr<KeptTimer> timer_;
     SettingsStore& settings_;
     PowerRuleActions actions_;
     ShutdownRuleCheck check_;
