@@ -17,6 +17,17 @@ int weekdayOf(int year, int month, int day) {
     return w == 6 ? 0 : w + 1;
 }
 
+DateTime dateTimeAt(int year, int month, int day, const TimeOfDay& time) {
+    return DateTime{static_cast<std::uint16_t>(year),
+                    static_cast<std::uint16_t>(month),
+                    static_cast<std::uint16_t>(weekdayOf(year, month, day)),
+                    static_cast<std::uint16_t>(day),
+                    static_cast<std::uint16_t>(time.hour),
+                    static_cast<std::uint16_t>(time.minute),
+                    static_cast<std::uint16_t>(time.second),
+                    0};
+}
+
 int findHolidayByName(const std::vector<HolidayRecord>& holidays, std::u16string_view name) {
     for (std::size_t i = 0; i < holidays.size(); ++i) {
         if (equalsNoCase(fixedView(holidays[i].name), name)) return static_cast<int>(i);

@@ -42,6 +42,8 @@ static_assert(offsetof(ShiftDayRecord, remark) == 28);
 
 // 0 = Sunday, 1..6 = Monday..Saturday; -1 for an invalid date.
 int weekdayOf(int year, int month, int day);
+// The moment `time` of a valid date, milliseconds 0; the day of the week follows from the date.
+DateTime dateTimeAt(int year, int month, int day, const TimeOfDay& time);
 
 int findHolidayByName(const std::vector<HolidayRecord>& holidays, std::u16string_view name);
 // The first shift day, enabled or not, whose date a is the given date, or -1.

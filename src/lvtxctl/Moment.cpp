@@ -28,13 +28,6 @@ bool parseMoment(std::string_view text, DateTime& moment) {
     const int day = digitsAt(text, 8, 2);
     const TimeOfDay time{digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2)};
     if (!isValidDate(year, month, day) || !isValidTimeOfDay(time)) return false;
-    moment = DateTime{static_cast<std::uint16_t>(year),
-                      static_cast<std::uint16_t>(month),
-                      static_cast<std::uint16_t>(weekdayOf(year, month, day)),
-                      static_cast<std::uint16_t>(day),
-                      static_cast<std::uint16_t>(time.hour),
-                      static_cast<std::uint16_t>(time.minute),
-                      static_cast<std::uint16_t>(time.second),
-                      0};
+    moment = dateTimeAt(year, month, day, time);
     return true;
 }

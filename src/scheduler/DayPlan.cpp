@@ -44,17 +44,6 @@ std::unique_ptr<std::bitset<secondsPerDay>> openWindows(const std::vector<Progra
     return open;
 }
 
-DateTime atTime(int year, int month, int day, const TimeOfDay& time) {
-    return DateTime{static_cast<std::uint16_t>(year),
-                    static_cast<std::uint16_t>(month),
-                    static_cast<std::uint16_t>(weekdayOf(year, month, day)),
-                    static_cast<std::uint16_t>(day),
-                    static_cast<std::uint16_t>(time.hour),
-                    static_cast<std::uint16_t>(time.minute),
-                    static_cast<std::uint16_t>(time.second),
-                    0};
-}
-
 // Why a program that does not start stays silent: the first rule that stops it at one of its
 // start times; a holiday that covers only some hours may let another start through.
 Eligibility silenceOf(const ProgramRecord& program, int year, int month, int day,
@@ -62,7 +51,7 @@ Eligibility silenceOf(const ProgramRecord& program, int year, int month, int day
     if (program.disabled != 0) return Eligibility{EligibilityRule::disabled, -1};
     for (int i = 0; i < program.startTimeCount && i < maxStartTimes; ++i) {
         const Eligibility why =
-            eligibilityOf(program, atTime(year, month, day, program.startTimes[i]), holidays, shiftDays);
+            eligibilityOf(program, dateTimeAt(year, month, day, program.startTimes[i]), holidays, shiftDays);
         if (why.rule != EligibilityRule::eligible) return why;
     }
     return Eligibility{};
@@ -112,8 +101,8 @@ std::vector<PlannedStart> plannedStarts(FileSystem& fs, std::vector<ProgramRecor
 DayPlan dayPlan(FileSystem& fs, const std::vector<ProgramRecord>& programs, const std::vector<HolidayRecord>& holidays,
                 const std::vector<ShiftDayRecord>& shiftDays, int year, int month, int day) {
     DayPlan plan;
-    const DateTime from = atTime(year, month, day, TimeOfDay{0, 0, 0});
-    plan.starts = plannedStarts(fs, programs, holidays, shiftDays, from, atTime(year, month, day, TimeOfDay{23, 59, 59}));
+    const DateTime from = dateTimeAt(year, month, day, TimeOfDay{0, 0, 0});
+    plan.starts = plannedStarts(fs, programs, holidays, shiftDays, from, dateTimeAt(year, month, day, TimeOfDay{23, 59, 59}));
     for (std::size_t i = 0; i < shiftDays.size() && plan.shiftDayIndex < 0; ++i) {
         const ShiftDayRecord& shift = shiftDays[i];
         if (shift.disabled == 0 && shift.aYear == year && shift.aMonth == month && shift.aDay == day &&
@@ -122,7 +111,7 @@ DayPlan dayPlan(FileSystem& fs, const std::vector<ProgramRecord>& programs, cons
         }
     }
     for (int hour = 0; hour < 24 && plan.holidayIndex < 0; ++hour) {
-        plan.holidayIndex = holidayInForceIndex(holidays, atTime(year, month, day, TimeOfDay{hour, 0, 0}));
+        plan.holidayIndex = holidayInForceIndex(holidays, dateTimeAt(year, month, day, TimeOfDay{hour, 0, 0}));
     }
     std::vector<bool> starts(programs.size(), false);
     for (const PlannedStart& start : plan.starts) {
