@@ -8,6 +8,7 @@
 #   settings         docs/settings-page.png
 #   help             docs/help-page.png
 #   troubleshooting  docs/troubleshooting-page.png
+#   plan             docs/plan-view.png           the plan view "播放计划" of the sample school day
 #   all              each of them, into its default picture
 # LVTX_BUILD_DIR names a configured Windows build (default build/windows, configured here).
 set -euo pipefail
@@ -21,8 +22,9 @@ case $page in
     settings) default=docs/settings-page.png; button=3 ;;
     help) default=docs/help-page.png; button=4 ;;
     troubleshooting) default=docs/troubleshooting-page.png; button=5 ;;
+    plan) default=docs/plan-view.png; button=0 ;;
     all)
-        for each in timed instant holidays settings help troubleshooting; do bash "$0" "$each"; done
+        for each in timed instant holidays settings help troubleshooting plan; do bash "$0" "$each"; done
         exit 0 ;;
     *) echo "screenshot.sh: unknown page $page" >&2; exit 2 ;;
 esac
@@ -46,7 +48,7 @@ log="$data_dir/日志t.txt"
 ready=软件启动
 if [ "$page" = holidays ]; then
     python3 "$root/scripts/sample_calendar.py" "$data_dir"
-elif [ "$page" = timed ]; then
+elif [ "$page" = timed ] || [ "$page" = plan ]; then
     # Sounds made here, never kept: short bells and two folders of songs.
     mkdir -p "$audio_dir/歌曲" "$audio_dir/早读音乐"
     tone() { sox -n -r 22050 -c 1 "$1" synth "$2" sine "$3" vol 0.3; }
@@ -58,6 +60,10 @@ elif [ "$page" = timed ]; then
     python3 "$root/scripts/sample_programs.py" "$data_dir" 'C:\校园铃声'
     # The waiting program's queue line comes about 20 s after the data was written.
     ready=排队等候
+    if [ "$page" = plan ]; then
+        python3 "$root/scripts/sample_calendar.py" "$data_dir"
+        ready=软件启动
+    fi
 fi
 
 "$wine" explorer /desktop=lvtx,1280x800 "$("$wine" winepath -w "$exe" 2>/dev/null)" >/dev/null 2>&1 </dev/null &
@@ -74,6 +80,11 @@ if [ "$button" != 0 ]; then
     centres=(55 91 143 206 279 351)
     xdotool mousemove 70 "${centres[$button]}" click 1
     sleep 1
+fi
+if [ "$page" = plan ]; then
+    # The link "播放计划…" beside "节目单编辑…" above the program list.
+    xdotool mousemove 362 38 click 1
+    sleep 2
 fi
 mkdir -p "$(dirname "$output")"
 import -window root -crop 1280x800+0+0 +repage "$output"

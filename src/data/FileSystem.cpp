@@ -16,3 +16,14 @@ std::u16string joinPath(std::u16string_view folder, std::u16string_view name) {
     joined.append(name);
     return joined;
 }
+
+ErrorCode writeWholeFile(FileSystem& fs, std::u16string_view path, std::string_view bytes) {
+    ErrorCode error = errorSuccess;
+    auto file = fs.open(path, OpenMode::writeTruncate, error);
+    if (!file) return error != errorSuccess ? error : errorAccessDenied;
+    error = file->write(bytes.data(), bytes.size());
+    if (error == errorSuccess) error = file->flush();
+    file.reset();
+    if (error != errorSuccess) fs.deleteFile(path);
+    return error;
+}

@@ -65,3 +65,7 @@ public:
 std::u16string_view parentFolder(std::u16string_view path);
 // `folder` + one separator + `name`; the separator is the one the folder already uses.
 std::u16string joinPath(std::u16string_view folder, std::u16string_view name);
+
+// Writes `bytes` as the whole file at `path`, for a file the operator chose (no access repair);
+// a file left partial is deleted.
+ErrorCode writeWholeFile(FileSystem& fs, std::u16string_view path, std::string_view bytes);

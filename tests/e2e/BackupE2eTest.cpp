@@ -27,25 +27,11 @@ enum BackupId {
 // The holiday page's list and its "删除"
 constexpr int holidayListId = 1000;
 constexpr int deleteHolidaysId = 1461;
-// The file-name field of the system's file dialog: a combo box on newer systems, an edit before.
-constexpr int fileNameCombo = 0x47c;
-constexpr int fileNameEdit = 0x480;
 
 std::vector<std::wstring> programNames(const LvtxApp& app) { return column(app, programListId, 0); }
 
 std::vector<std::wstring> holidayNames(HWND page) {
     return column(readListView(GetDlgItem(page, holidayListId)).value_or(ListRows{}), 0);
-}
-
-// Types `path` into the file dialog titled `title` and presses its OK.
-std::string chooseFile(DWORD pid, const wchar_t* title, const std::wstring& path) {
-    const HWND dialog = waitForDialogTitled(pid, title);
-    if (dialog == nullptr) return "no file dialog " + utf8(title);
-    HWND field = findDescendant(dialog, fileNameCombo);
-    if (field == nullptr) field = findDescendant(dialog, fileNameEdit);
-    if (field == nullptr || !setWindowText(field, path)) return "no file-name field";
-    if (!pressItem(dialog, IDOK)) return "no OK button";
-    return waitUntilGone(dialog) ? "" : "the file dialog stayed";
 }
 
 // The settings page's dialog opened by `button`, titled `title`, with every list ticked.

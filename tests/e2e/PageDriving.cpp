@@ -146,3 +146,16 @@ std::vector<std::wstring> storedNamesIn(const std::wstring& dataFolder) {
     const auto programs = bytes ? readStoredPrograms(*bytes) : std::nullopt;
     return programs ? storedNames(*programs) : std::vector<std::wstring>{L"<unreadable>"};
 }
+
+std::string chooseFile(DWORD pid, const wchar_t* title, const std::wstring& path) {
+    // The file-name field: a combo box on newer systems, an edit before.
+    constexpr int fileNameCombo = 0x47c;
+    constexpr int fileNameEdit = 0x480;
+    const HWND dialog = waitForDialogTitled(pid, title);
+    if (dialog == nullptr) return "no file dialog " + utf8(title);
+    HWND field = findDescendant(dialog, fileNameCombo);
+    if (field == nullptr) field = findDescendant(dialog, fileNameEdit);
+    if (field == nullptr || !setWindowText(field, path)) return "no file-name field";
+    if (!pressItem(dialog, IDOK)) return "no OK button";
+    return waitUntilGone(dialog) ? "" : "the file dialog stayed";
+}

@@ -59,5 +59,9 @@ std::string expectRefusal(DWORD pid, HWND dialog, int buttonId, const std::wstri
 // The message box that follows, with its caption checked; answered with `answer`.
 std::string expectMessage(DWORD pid, const std::wstring& text, int answer);
 
+// Types `path` into the system's file dialog titled `title` and presses its OK; the failures
+// found, empty when the dialog took the path and closed.
+std::string chooseFile(DWORD pid, const wchar_t* title, const std::wstring& path);
+
 // UTF-8 for failure messages.
 std::string utf8(const std::wstring& text);

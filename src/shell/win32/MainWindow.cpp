@@ -118,7 +118,7 @@ bool createChildren(ShellWindows& windows) {
                               engines.startUpMessages, state.paths.exeDir, state.paths.musicDir};
     windows.statusBar = createStatusBar(main, windows.navBar, context, state.settings);
     windows.pages[timedPlayPage] =
-        createTimedPlayPage(main, context, *engines.timedPlay(), state.programs, state.paths.logFile);
+        createTimedPlayPage(main, context, *engines.timedPlay(), state.programs, state.calendar, state.paths.logFile);
     windows.pages[instantPage] = createInstantPage(main, context, *engines.instant());
     windows.pages[holidayPage] = createHolidayPage(main, context, state.calendar);
     windows.pages[settingsPage] = createSettingsPage(main, context, state.settings, state.programs, state.calendar);

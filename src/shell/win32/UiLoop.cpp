@@ -4,6 +4,8 @@
 
 #include <float.h>
 
+#include <string_view>
+
 #include "shell/AppState.h"
 #include "shell/win32/AppEngines.h"
 #include "shell/win32/CrashHandler.h"
@@ -25,6 +27,16 @@ bool translateMoveKeys(MSG& message) {
     return translateProgramListKeys(shellWindows().pages[timedPlayPage], message);
 }
 
+// A dialog window of its own over the main window (the plan view) takes the dialog keys for its
+// controls: Tab, Enter, Escape.
+HWND ownDialogWindow(const MSG& message) {
+    const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root == nullptr || root == shellWindows().mainWindow) return nullptr;
+    wchar_t className[8] = {};
+    GetClassNameW(root, className, 8);
+    return std::wstring_view(className) == L"#32770" ? root : nullptr;
+}
+
 void runMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -33,6 +45,9 @@ void runMessageLoop() {
         if (translateMoveKeys(message)) continue;
         const HWND page = shellWindows().pages[appState().currentPage];
         if (page != nullptr && IsDialogMessageW(page, &message)) continue;
+        if (const HWND dialog = ownDialogWindow(message); dialog != nullptr && IsDialogMessageW(dialog, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

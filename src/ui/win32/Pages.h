@@ -26,8 +26,9 @@ struct PageContext {
     std::u16string musicDir;  // the sample songs beside the program
 };
 
+// Its plan view "播放计划" reads the calendar too.
 HWND createTimedPlayPage(HWND mainWindow, const PageContext& context, TimedPlayController& timedPlay,
-                         ProgramStore& programs, const std::u16string& logFile);
+                         ProgramStore& programs, CalendarStore& calendar, const std::u16string& logFile);
 HWND createInstantPage(HWND mainWindow, const PageContext& context, InstantController& instant);
 HWND createHolidayPage(HWND mainWindow, const PageContext& context, CalendarStore& calendar);
 // The settings page also backs up and restores the program list and the calendar.

@@ -13,6 +13,7 @@
 #include "ui/win32/ListViewText.h"
 #include "ui/win32/PageSupport.h"
 #include "ui/win32/Pages.h"
+#include "ui/win32/PlanView.h"
 #include "ui/win32/ProgramCommands.h"
 #include "ui/win32/TimedPlayLists.h"
 #include "ui/win32/TimedPlayPageIds.h"
@@ -23,6 +24,7 @@ struct PageArguments {
     const PageContext& context;
     TimedPlayController& timedPlay;
     ProgramStore& programs;
+    CalendarStore& calendar;
     const std::u16string& logFile;
 };
 
@@ -35,12 +37,14 @@ public:
           programList_(GetDlgItem(window, IDC_PROGRAM_LIST)),
           nowPlayingList_(GetDlgItem(window, IDC_NOW_PLAYING_LIST)),
           logList_(GetDlgItem(window, IDC_LOG_LIST)),
+          context_(arguments.context),
           scale_(arguments.context.uiScale),
           fs_(arguments.context.fs),
           loadPrompt_(arguments.context.loadPrompt),
           logFile_(arguments.logFile),
           timedPlay_(arguments.timedPlay),
           programs_(arguments.programs),
+          calendar_(arguments.calendar),
           editor_{arguments.programs, arguments.context.fs, arguments.context.exeDir, arguments.context.musicDir},
           targets_{arguments.programs, arguments.timedPlay, editor_},
           prompt_(window),
@@ -57,6 +61,7 @@ public:
     }
 
     void tearDown() {
+        if (planView_ != nullptr) DestroyWindow(planView_);
         programs_.removeObserver(*this);
         timedPlay_.detachViews();
     }
@@ -103,6 +108,10 @@ public:
             case IDC_EDIT_PROGRAMS_LINK:
                 showEditMenu();
                 break;
+            case IDC_PLAN_LINK:
+            case IDM_SHOW_PLAN:
+                showPlanView(GetAncestor(window_, GA_ROOT), context_, programs_, calendar_, planView_);
+                break;
             case IDOK:
                 // Enter: the dialog manager turns it into IDOK wherever the focus is.
                 if (GetFocus() == programList_ && !selectedListRows(programList_).empty()) {
@@ -136,7 +145,7 @@ public:
             int share;      // tenths of the height left for the lists
         };
         static constexpr Section sections[] = {
-            {{IDC_PROGRAMS_LABEL, IDC_EDIT_PROGRAMS_LINK, 0}, IDC_PROGRAM_LIST, 5},
+            {{IDC_PROGRAMS_LABEL, IDC_EDIT_PROGRAMS_LINK, IDC_PLAN_LINK}, IDC_PROGRAM_LIST, 5},
             {{IDC_NOW_PLAYING_LABEL, IDC_STOP_PLAY_LINK, IDC_TROUBLE_LINK}, IDC_NOW_PLAYING_LIST, 2},
             {{IDC_LOG_LABEL, IDC_MORE_LOG_LINK, 0}, IDC_LOG_LIST, 3},
         };
@@ -227,23 +236,26 @@ private:
     HWND programList_;
     HWND nowPlayingList_;
     HWND logList_;
+    PageContext context_;
     double scale_;
     FileSystem& fs_;
     Prompt& loadPrompt_;
     std::u16string logFile_;
     TimedPlayController& timedPlay_;
     ProgramStore& programs_;
+    CalendarStore& calendar_;
     ProgramEditorContext editor_;
     ProgramCommandTargets targets_;
     Win32Prompt prompt_;
     ProgramListCells programCells_;
     NowPlayingRows nowPlaying_;
     LogListRows logRows_;
+    HWND planView_ = nullptr;  // "播放计划" while it is open
 };
 
 bool isLink(UINT_PTR id) {
     return id == IDC_STOP_PLAY_LINK || id == IDC_MORE_LOG_LINK || id == IDC_TROUBLE_LINK ||
-           id == IDC_EDIT_PROGRAMS_LINK;
+           id == IDC_EDIT_PROGRAMS_LINK || id == IDC_PLAN_LINK;
 }
 
 bool hasContextMenu(HWND page, HWND control) {
@@ -293,7 +305,7 @@ INT_PTR CALLBACK timedPlayPageProc(HWND window, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 HWND createTimedPlayPage(HWND mainWindow, const PageContext& context, TimedPlayController& timedPlay,
-                         ProgramStore& programs, const std::u16string& logFile) {
-    PageArguments arguments{context, timedPlay, programs, logFile};
+                         ProgramStore& programs, CalendarStore& calendar, const std::u16string& logFile) {
+    PageArguments arguments{context, timedPlay, programs, calendar, logFile};
     return createPageDialog(IDD_TIMED_PLAY_PAGE, mainWindow, timedPlayPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

@@ -11,6 +11,7 @@
 #define IDC_STOP_PLAY_LINK 1480
 #define IDC_MORE_LOG_LINK 1546
 #define IDC_TROUBLE_LINK 1746
+#define IDC_PLAN_LINK 1960
 #define IDC_PROGRAMS_LABEL 1951
 #define IDC_NOW_PLAYING_LABEL 1952
 #define IDC_LOG_LABEL 1953
@@ -34,6 +35,7 @@
 #define IDM_SORT_NAME_DOWN 32858
 #define IDM_SORT_TIME_UP 32859
 #define IDM_SORT_TIME_DOWN 32860
+#define IDM_SHOW_PLAN 32870
 // Also the program's accelerators for Up and Down while the program list has the focus
 #define IDM_MOVE_UP 32865
 #define IDM_MOVE_DOWN 32866

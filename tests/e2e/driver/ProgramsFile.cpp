@@ -28,7 +28,7 @@ std::string packProgram(const TestProgram& program) {
     putInt(record, 6816, program.seconds);
     // lastStart at 6820: the reader resets it.
     putInt(record, 6836, 1);  // byWeekday
-    for (size_t day = 0; day < 7; ++day) putInt(record, 6840 + 4 * day, 1);
+    for (size_t day = 0; day < 7; ++day) putInt(record, 6840 + 4 * day, program.weekdays[day]);
     const std::int32_t range[8] = {2000, 1, 1, 0, 2099, 12, 31, 24};
     for (size_t i = 0; i < 8; ++i) putInt(record, 6992 + 4 * i, range[i]);
     putInt(record, 7024, program.delayable ? 1 : 0);

@@ -3,6 +3,7 @@
 // program's own reader and writer: a count, fixed-size records, then the MD5 of both.
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ struct TestProgram {
     int seconds = 600;
     int volume = 80;
     bool delayable = false;
+    std::array<int, 7> weekdays{1, 1, 1, 1, 1, 1, 1};  // Monday first
 };
 
 // The whole file; none when the system's MD5 is unavailable.
