@@ -18,7 +18,8 @@ inline constexpr std::u16string_view passwordFirstMessage = u"请先设置网页
 struct WebSettingsResult {
     bool ok = false;
     bool saved = false;    // false also when nothing changed
-    std::u16string message;  // why not: a refusal in the operator's words, or the failed save's text
+    bool refused = false;  // the value itself was refused and nothing written
+    std::u16string message;  // why not: the refusal in the operator's words, or the failed save's text
 };
 
 class WebSettingsStore {
