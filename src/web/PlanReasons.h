@@ -1,5 +1,6 @@
 #pragma once
-// Why a program stays silent on a day, in the operator's words.
+// Why a program stays silent on a day, in the operator's words. Kept apart and small: the
+// program list's own wording of these reasons (ui) takes its place once the console can use it.
 #include <string>
 #include <vector>
 
