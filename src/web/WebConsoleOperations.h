@@ -1,7 +1,8 @@
 #pragma once
 // What the web console asks of the running program. The program answers on its user-interface
 // thread, where the lists and engines live; every call returns values, never references into
-// them, so that the answers may cross threads. The router turns them into JSON.
+// them, so that the answers may cross threads (the file system aside, which serves any thread).
+// The router turns them into JSON.
 #include <optional>
 #include <string>
 #include <string_view>
