@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets and runs the fuzzer of each data-file loader and of the backup
-# file for its share of a bounded time.
+# Builds the libFuzzer targets and runs the fuzzer of each data-file loader, of the backup file
+# and of the web console's requests for its share of a bounded time.
 # Usage: scripts/fuzz.sh [seconds]   (default 60, shared by the targets).
 # Runs every target; exits nonzero when any found a crash, hang or leak.
 set -euo pipefail
@@ -17,7 +17,8 @@ artifacts=$build/artifacts/
 mkdir -p "$artifacts"
 python3 -B tests/fuzz/make_seeds.py "$build/seeds"
 
-targets=(programs:ProgramsFileFuzz holidays:HolidaysFileFuzz settings:SettingsFileFuzz instant:InstantFileFuzz backup:BackupFileFuzz)
+targets=(programs:ProgramsFileFuzz holidays:HolidaysFileFuzz settings:SettingsFileFuzz instant:InstantFileFuzz backup:BackupFileFuzz
+         web:WebSettingsFileFuzz requests:WebRequestFuzz)
 share=$(( seconds / ${#targets[@]} ))
 (( share >= 1 )) || share=1
 

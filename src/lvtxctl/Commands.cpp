@@ -34,7 +34,7 @@ int readFile(FileSystem& fs, std::u16string_view path, std::string_view kindName
     const DataKind* kind = kindName.empty() ? findKindByPath(path) : findKindByName(kindName);
     if (kind == nullptr) {
         writeError("lvtxctl: cannot tell the kind of " + toUtf8(path) +
-                   " from its name; give --kind programs|holidays|settings|instant\n");
+                   " from its name; give --kind programs|holidays|settings|instant|web\n");
         return exitUsage;
     }
     loaded = kind->load(toolFile(fs, path), musicDir);

@@ -10,15 +10,18 @@
 #include "lvtxctl/InstantJson.h"
 #include "lvtxctl/ProgramsJson.h"
 #include "lvtxctl/SettingsJson.h"
+#include "lvtxctl/WebJson.h"
 #include "system/SettingsFile.h"
+#include "web/WebSettingsFile.h"
 
 namespace {
 
-const std::array<DataKind, 4> kinds{{
+const std::array<DataKind, 5> kinds{{
     {"programs", programsFileName, loadProgramsFile},
     {"holidays", holidaysFileName, loadHolidaysFile},
     {"settings", settingsFileName, loadSettingsFile},
     {"instant", instantFileName, loadInstantFile},
+    {"web", webSettingsFileName, loadWebSettingsFile},
 }};
 
 std::u16string_view fileNameOf(std::u16string_view path) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/FileSystem.h"
+#include "web/PasswordKdf.h"
 
 // The real file system, for the life of the tool.
 FileSystem& platformFileSystem();
@@ -11,3 +12,5 @@ FileSystem& platformFileSystem();
 std::u16string toolPath();
 // Puts stdout and stderr in byte mode, so Windows writes the same bytes as Linux.
 void prepareConsole();
+// The system's cryptographic random source, for the console password's salt.
+RandomBytes& platformRandom();

@@ -1,6 +1,7 @@
 // lvtxctl: shows a data file as JSON or checks it, reading it as the program does at start-up;
 // tells which programs may play at a given moment and why the others may not, and what
-// the scheduler would start over a span; backs up and restores the schedule data.
+// the scheduler would start over a span; backs up and restores the schedule data; sets up the
+// web console.
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "lvtxctl/MusicFolder.h"
 #include "lvtxctl/Platform.h"
 #include "lvtxctl/RunningProgram.h"
+#include "lvtxctl/WebCommand.h"
+#include "web/Pbkdf2.h"
 
 
 namespace {
@@ -71,6 +74,18 @@ int runTool(int argc, char** argv) {
         command->add_flag("--shift-days", parts.shiftDays, "The shift days (调休).");
     }
 
+    bool on = false;
+    bool off = false;
+    int port = 0;
+    std::string passwordFile;
+    CLI::App* web = app.add_subcommand("web", "Set up the web console (网页t): its password, its port, on or off.");
+    web->add_option("--data", dataDir, "The data folder.")->required();
+    CLI::Option* onFlag = web->add_flag("--on", on, "Serve the console; needs a password, now or from before.");
+    web->add_flag("--off", off, "Stop serving the console; every session ends.")->excludes(onFlag);
+    web->add_option("--port", port, "The port, 1 to 65535 (at first 8765).")->check(CLI::Range(1, 65535));
+    web->add_option("--password-file", passwordFile,
+                    "A file whose first line (UTF-8, at least 8 characters) becomes the password; every session ends.");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -81,6 +96,15 @@ int runTool(int argc, char** argv) {
     const auto pathOf = [](const std::string& argument) { return fullPath(fromUtf8(argument)); };
     if (eligible->parsed()) return runEligible(fs, pathOf(dataDir), moment);
     if (plan->parsed()) return runPlan(fs, pathOf(dataDir), from, to);
+    if (web->parsed()) {
+        WebChanges changes;
+        if (on || off) changes.on = on;
+        if (web->count("--port") != 0) changes.port = port;
+        if (!passwordFile.empty()) changes.passwordFile = pathOf(passwordFile);
+        const std::u16string folder = pathOf(dataDir);
+        PortablePasswordKdf kdf;
+        return runWeb(fs, folder, changes, kdf, platformRandom(), programRunsOn(folder));
+    }
     if (!parts.any()) parts = allBackupParts;
     if (backup->parsed()) return runBackup(fs, pathOf(dataDir), pathOf(out), parts);
     if (restore->parsed()) {

@@ -1,5 +1,6 @@
 #include "lvtxctl/Platform.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <climits>
@@ -20,3 +21,28 @@ std::u16string toolPath() {
 
 // Linux writes bytes as they are.
 void prepareConsole() {}
+
+namespace {
+
+class UrandomBytes : public RandomBytes {
+public:
+    bool fill(std::span<std::uint8_t> bytes) override {
+        const int file = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+        if (file < 0) return false;
+        std::size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = read(file, bytes.data() + got, bytes.size() - got);
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        close(file);
+        return got == bytes.size();
+    }
+};
+
+}  // namespace
+
+RandomBytes& platformRandom() {
+    static UrandomBytes random;
+    return random;
+}

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <bcrypt.h>
 
 #include <cstdio>
 
@@ -23,4 +25,20 @@ std::u16string toolPath() {
 void prepareConsole() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+}
+
+namespace {
+
+class SystemRandomBytes : public RandomBytes {
+public:
+    bool fill(std::span<std::uint8_t> bytes) override {
+        return BCryptGenRandom(nullptr, bytes.data(), static_cast<ULONG>(bytes.size()), BCRYPT_USE_SYSTEM_PREFERRED_RNG) >= 0;
+    }
+};
+
+}  // namespace
+
+RandomBytes& platformRandom() {
+    static SystemRandomBytes random;
+    return random;
 }
