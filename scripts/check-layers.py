@@ -6,7 +6,7 @@
 Every #include of a .cpp, .h or .rc file and every target_link_libraries of a subsystem library
 (lvtx_<subsystem>, lvtx_<subsystem>_win32, lvtx_<subsystem>_posix, lvtx_winutil) is checked:
 
-- the subsystems, lowest first: data, audio, system, scheduler, instant, ui, web, shell; each
+- the subsystems, lowest first: data, audio, system, scheduler, instant, web, ui, shell; each
   depends on itself and lower ones only;
 - the portable core (outside win32/ and posix/) includes standard C and C++ headers only (web
   also nlohmann/json.hpp), and no win32/, posix/ or winutil header;
@@ -26,7 +26,7 @@ import pathlib
 import re
 import sys
 
-SUBSYSTEMS = ["data", "audio", "system", "scheduler", "instant", "ui", "web", "shell"]
+SUBSYSTEMS = ["data", "audio", "system", "scheduler", "instant", "web", "ui", "shell"]
 PROGRAMS = ["launcher", "lvtxctl"]
 PLATFORMS = ["win32", "posix"]
 WINUTIL = "winutil"

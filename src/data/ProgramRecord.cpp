@@ -47,6 +47,23 @@ std::u16string durationText(const ProgramRecord& program) {
     return formatNumber(program.songCount) + (program.isFile ? u"遍" : u"首");
 }
 
+std::u16string daySelectionSummary(const ProgramRecord& program) {
+    if (program.byWeekday != 0) {
+        std::u16string text = u"每周:";
+        for (int day = 0; day < 7; ++day) {
+            if (program.weekdays[day] != 0) text += static_cast<char16_t>(u'1' + day);
+        }
+        return text;
+    }
+    std::u16string days;
+    for (int day = 0; day < 31; ++day) {
+        if (program.monthDays[day] == 0) continue;
+        if (!days.empty()) days += u',';
+        days += formatNumber(day + 1);
+    }
+    return days.empty() ? days : u"每月:" + days;
+}
+
 std::u16string timeOfDayText(const TimeOfDay& time) {
     return formatNumber(time.hour, 2) + u":" + formatNumber(time.minute, 2) + u":" + formatNumber(time.second, 2);
 }

@@ -68,5 +68,8 @@ std::u16string dateHourText(int year, int month, int day, int hour);
 std::u16string dateRangeText(const DateHourRange& range);
 // "%d遍" (plays of a file), "%d首" (songs of a folder) or "%d秒".
 std::u16string durationText(const ProgramRecord& program);
+// "每周:" and the digits 1 (Monday) to 7 of the set weekdays, or "每月:" and the set month days
+// separated by ","; an empty text for a month-day selection without any day.
+std::u16string daySelectionSummary(const ProgramRecord& program);
 // "HH:MM:SS"
 std::u16string timeOfDayText(const TimeOfDay& time);

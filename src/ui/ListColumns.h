@@ -35,6 +35,19 @@ inline constexpr std::array<ListColumn, 2> logListColumns{{
     {u"", 200, ColumnAlign::left},
 }};
 
+// The plan view's starts and silent programs.
+inline constexpr std::array<ListColumn, 5> planStartColumns{{
+    {u"时间", 70, ColumnAlign::left},
+    {u"节目名称", 160, ColumnAlign::left},
+    {u"播放内容", 250, ColumnAlign::left},
+    {u"时长(遍首秒)", 90, ColumnAlign::right},
+    {u"播放方式", 90, ColumnAlign::left},
+}};
+inline constexpr std::array<ListColumn, 2> planSilentColumns{{
+    {u"节目名称", 160, ColumnAlign::left},
+    {u"不播原因", 500, ColumnAlign::left},
+}};
+
 // A logical size in pixels at the display's scale, truncated.
 inline int scaledPixels(double logical, double uiScale) {
     return static_cast<int>(logical * uiScale);

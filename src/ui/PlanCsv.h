@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/PlanCells.h"
+#include "scheduler/DayPlanTexts.h"
 
 struct PlannedDay {
     int year;

@@ -27,23 +27,6 @@ std::u16string startTimeSummary(const ProgramRecord& program) {
     return startTimeSummary(std::span<const TimeOfDay>(program.startTimes, static_cast<std::size_t>(count)));
 }
 
-std::u16string daySelectionSummary(const ProgramRecord& program) {
-    if (program.byWeekday != 0) {
-        std::u16string text = u"每周:";
-        for (int day = 0; day < 7; ++day) {
-            if (program.weekdays[day] != 0) text += static_cast<char16_t>(u'1' + day);
-        }
-        return text;
-    }
-    std::u16string days;
-    for (int day = 0; day < 31; ++day) {
-        if (program.monthDays[day] == 0) continue;
-        if (!days.empty()) days += u',';
-        days += formatNumber(day + 1);
-    }
-    return days.empty() ? days : u"每月:" + days;
-}
-
 std::u16string_view programStatusText(const ProgramRecord& program, const DateTime& now) {
     return program.disabled != 0 ? disabledCellText : validityCellText(program, now);
 }

@@ -17,10 +17,6 @@ std::u16string startTimeSummary(std::span<const TimeOfDay> times);
 // The used start times of a program (a count outside 0..512 is clamped).
 std::u16string startTimeSummary(const ProgramRecord& program);
 
-// "每周:" and the digits 1 (Monday) to 7 of the set weekdays, or "每月:" and the set month days
-// separated by ","; an empty text for a month-day selection without any day.
-std::u16string daySelectionSummary(const ProgramRecord& program);
-
 // "禁用×" for a disabled program, else its date range judged at `now`.
 std::u16string_view programStatusText(const ProgramRecord& program, const DateTime& now);
 

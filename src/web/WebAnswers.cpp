@@ -3,7 +3,7 @@
 #include "data/Text.h"
 #include "scheduler/DayPlan.h"
 #include "scheduler/LogFile.h"
-#include "ui/PlanCells.h"
+#include "scheduler/DayPlanTexts.h"
 
 using nlohmann::ordered_json;
 

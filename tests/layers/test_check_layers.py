@@ -21,7 +21,7 @@ GOOD_TREE = {
     "winutil/WideText.cpp": '#include <windows.h>\n#include "WideText.h"\n#include "winutil/UniqueHandle.h"\n',
     "ui/win32/Page.rc": '#include <windows.h>\n#include "PageIds.h"\n',
     "shell/AppState.cpp": '#include "ui/Cells.h"\n#include "data/Text.h"\n#include <vector>\n',
-    "web/Router.cpp": '#include <nlohmann/json.hpp>\n#include "ui/Cells.h"\n#include "scheduler/Tick.h"\n',
+    "web/Router.cpp": '#include <nlohmann/json.hpp>\n#include "instant/Run.h"\n#include "scheduler/Tick.h"\n',
     "shell/win32/Server.cpp": '#include "web/Router.h"\n',
     "shell/win32/lvtx.rc": '#include "ui/win32/PageIds.h"\n#include "winutil/VersionInfo.rc"\n',
     "launcher/win32/Main.cpp": '#include "launcher/LaunchCheck.h"\n#include "data/win32/Files.h"\n'
@@ -83,13 +83,13 @@ class CheckLayersTest(unittest.TestCase):
              "the portable core uses no win32 header",
              'src/ui/Cells.cpp:2: includes "winutil/WideText.h" (winutil) from ui: only win32 code uses winutil'])
 
-    def test_web_ranks_between_ui_and_shell_and_alone_may_use_json(self):
+    def test_web_ranks_between_instant_and_ui_and_alone_may_use_json(self):
         self.assertBreaks(
-            {"web/Page.cpp": '#include "shell/AppState.h"\n#include <CLI/CLI.hpp>\n',
-             "ui/Cells.cpp": '#include "web/Router.h"\n#include <nlohmann/json.hpp>\n'},
-            ['src/ui/Cells.cpp:1: includes "web/Router.h" (web) from ui: ui may not use web, which ranks higher',
-             "src/ui/Cells.cpp:2: includes <nlohmann/json.hpp>: the portable core of ui includes standard headers only",
-             'src/web/Page.cpp:1: includes "shell/AppState.h" (shell) from web: web may not use shell, which ranks higher',
+            {"web/Page.cpp": '#include "ui/Cells.h"\n#include <CLI/CLI.hpp>\n',
+             "instant/Run.cpp": '#include "web/Router.h"\n#include <nlohmann/json.hpp>\n'},
+            ['src/instant/Run.cpp:1: includes "web/Router.h" (web) from instant: instant may not use web, which ranks higher',
+             "src/instant/Run.cpp:2: includes <nlohmann/json.hpp>: the portable core of instant includes standard headers only",
+             'src/web/Page.cpp:1: includes "ui/Cells.h" (ui) from web: web may not use ui, which ranks higher',
              "src/web/Page.cpp:2: includes <CLI/CLI.hpp>: the portable core of web includes standard headers only"])
 
     def test_platform_folders_keep_to_their_own_platform(self):

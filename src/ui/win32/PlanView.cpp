@@ -9,6 +9,7 @@
 #include "data/DataFileTexts.h"
 #include "data/Text.h"
 #include "data/win32/LocalNow.h"
+#include "ui/ListColumns.h"
 #include "ui/PlanCsv.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/FileDialogs.h"
@@ -17,6 +18,8 @@
 #include "ui/win32/PlanViewIds.h"
 
 namespace {
+
+static_assert(planStartColumns.size() == planStartColumnCount);
 
 // Several changes in a row (a sort, a restore of both lists) redraw the day once.
 constexpr UINT redrawMessage = WM_APP + 1;

@@ -1,7 +1,6 @@
-#include "ui/PlanCells.h"
+#include "scheduler/DayPlanTexts.h"
 
 #include "data/Text.h"
-#include "ui/ProgramCells.h"
 
 namespace {
 

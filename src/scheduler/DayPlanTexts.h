@@ -7,22 +7,8 @@
 #include <vector>
 
 #include "scheduler/DayPlan.h"
-#include "ui/ListColumns.h"
 
 inline constexpr std::size_t planStartColumnCount = 5;
-
-// Widths in pixels at 100 % display scaling.
-inline constexpr std::array<ListColumn, planStartColumnCount> planStartColumns{{
-    {u"时间", 70, ColumnAlign::left},
-    {u"节目名称", 160, ColumnAlign::left},
-    {u"播放内容", 250, ColumnAlign::left},
-    {u"时长(遍首秒)", 90, ColumnAlign::right},
-    {u"播放方式", 90, ColumnAlign::left},
-}};
-inline constexpr std::array<ListColumn, 2> planSilentColumns{{
-    {u"节目名称", 160, ColumnAlign::left},
-    {u"不播原因", 500, ColumnAlign::left},
-}};
 
 // The lists a plan was made from; the plan's indexes point into them.
 struct PlanLists {

@@ -20,7 +20,7 @@ std::string utf8(std::u16string_view text) { return toUtf8(text); }
 
 // A week around a shift Sunday inside a sports week: the lines above the lists, the rows of the
 // starts, a reason for every silent program, and the sheet the staff room prints.
-TEST(PlanCells, AShiftSundayInsideASportsWeekReadsAsTheOperatorNeedsIt) {
+TEST(PlanCsv, AShiftSundayInsideASportsWeekReadsAsTheOperatorNeedsIt) {
     MemoryFileSystem fs;
     ProgramRecord lesson = bell(u"上课铃", 8);
     lesson.delayable = 0;
@@ -95,7 +95,7 @@ TEST(PlanCells, AShiftSundayInsideASportsWeekReadsAsTheOperatorNeedsIt) {
 }
 
 // Names are the operator's own text: separators are quoted, and nothing runs as a formula.
-TEST(PlanCells, CsvFieldsQuoteSeparatorsAndNeverStartAFormula) {
+TEST(PlanCsv, CsvFieldsQuoteSeparatorsAndNeverStartAFormula) {
     EXPECT_EQ(csvField(u"上课铃"), "上课铃");
     EXPECT_EQ(csvField(u"铃,声"), "\"铃,声\"");
     EXPECT_EQ(csvField(u"\"大\"课间"), "\"\"\"大\"\"课间\"");
