@@ -48,7 +48,11 @@ TEST(SilenceToday, OneHolidayFromThisHourToTheEndOfTheDayMovedRatherThanRepeated
     MemoryDataFolder fullData;
     CalendarStore full(fullData.folder, fullData.dataDir + u"/节假日t");
     std::vector<HolidayRecord> many;
-    for (int i = 0; i < maxHolidays; ++i) many.push_back(holiday(u"假" + formatNumber(i), {2026, 1, 1, 0, 2026, 1, 2, 0}));
+    for (int i = 0; i < maxHolidays; ++i) {
+        std::u16string name = u"假";
+        name += formatNumber(i);
+        many.push_back(holiday(name, {2026, 1, 1, 0, 2026, 1, 2, 0}));
+    }
     full.restored(many, {});
     const WebActionResult refused = silenceRestOfToday(full, at(2026, 3, 9, 14, 0), fullData.prompt);
     EXPECT_EQ(refused.outcome, WebOutcome::refused);
@@ -61,7 +65,9 @@ TEST(LogTail, TheLastLinesOfTheLogFileOldestFirst) {
     const std::u16string log = data.dataDir + u"/日志t.txt";
     EXPECT_TRUE(lastLogLines(data.fs, log, 10).empty()) << "no log yet";
     for (int i = 1; i <= 700; ++i) {
-        ASSERT_TRUE(appendLogLine(data.folder, log, at(2026, 3, 9, 8, i / 60, i % 60), u"第" + formatNumber(i) + u"行 ◆ 上课铃").ok);
+        std::u16string line = u"第";
+        line.append(formatNumber(i)).append(u"行 ◆ 上课铃");
+        ASSERT_TRUE(appendLogLine(data.folder, log, at(2026, 3, 9, 8, i / 60, i % 60), line).ok);
     }
     const auto three = lastLogLines(data.fs, log, 3);
     ASSERT_EQ(three.size(), 3u);
