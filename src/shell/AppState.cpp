@@ -7,6 +7,7 @@
 #include "data/ProgramsFile.h"
 #include "data/Text.h"
 #include "system/SettingsFile.h"
+#include "web/WebSettingsFile.h"
 
 AppPaths makeAppPaths(std::u16string_view exePath, std::u16string_view shellFolder) {
     AppPaths paths;
@@ -21,6 +22,7 @@ AppPaths makeAppPaths(std::u16string_view exePath, std::u16string_view shellFold
     paths.instantFile = joinPath(paths.dataDir, u"立即播t");
     paths.holidaysFile = joinPath(paths.dataDir, holidaysFileName);
     paths.settingsFile = joinPath(paths.dataDir, settingsFileName);
+    paths.webFile = joinPath(paths.dataDir, webSettingsFileName);
     paths.logFile = joinPath(paths.dataDir, u"日志t.txt");
     return paths;
 }
@@ -42,8 +44,9 @@ StartFlags parseCommandLine(std::u16string_view commandLine) {
     return {};
 }
 
-AppState::AppState(AppPaths appPaths, FileSystem& fs, Registry& registry)
+AppState::AppState(AppPaths appPaths, FileSystem& fs, Registry& registry, PasswordKdf& kdf, RandomBytes& random)
     : paths(std::move(appPaths)),
       programs(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.programsFile),
       calendar(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.holidaysFile),
-      settings(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.settingsFile, registry, paths.exePath) {}
+      settings(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.settingsFile, registry, paths.exePath),
+      web(DataFolder{fs, paths.shellFolder, paths.dataDir}, paths.webFile, kdf, random) {}

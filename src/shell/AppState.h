@@ -13,6 +13,7 @@
 #include "scheduler/ProgramStore.h"
 #include "system/Registry.h"
 #include "system/SettingsStore.h"
+#include "web/WebSettingsStore.h"
 
 struct AppPaths {
     std::u16string exePath;
@@ -26,6 +27,7 @@ struct AppPaths {
     std::u16string instantFile;
     std::u16string holidaysFile;
     std::u16string settingsFile;
+    std::u16string webFile;       // the web console's settings
     std::u16string logFile;
 };
 
@@ -45,7 +47,7 @@ StartFlags parseCommandLine(std::u16string_view commandLine);
 // engines and every path, alive for the whole process. The composition root makes it once the
 // paths are known; window handles live beside it in the Win32 shell (ShellWindows).
 struct AppState {
-    AppState(AppPaths appPaths, FileSystem& fs, Registry& registry);
+    AppState(AppPaths appPaths, FileSystem& fs, Registry& registry, PasswordKdf& kdf, RandomBytes& random);
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
@@ -58,6 +60,7 @@ struct AppState {
     ProgramStore programs;
     CalendarStore calendar;
     SettingsStore settings;
+    WebSettingsStore web;
     TimedPlay timedPlay;
     std::vector<InstantItem> instantItems;
     InstantOptions instantOptions;

@@ -12,6 +12,7 @@
 #include "shell/AppState.h"
 #include "shell/win32/RoamingFolder.h"
 #include "system/win32/Win32Registry.h"
+#include "web/win32/CngCrypto.h"
 #include "winutil/WindowsVersion.h"
 
 namespace {
@@ -34,11 +35,13 @@ std::u16string roamingFolder(int osMajor) {
 void setUpAppState() {
     static Win32FileSystem fs;
     static Win32Registry registry;
+    static CngPasswordKdf kdf;
+    static CngRandomBytes random;
     const WindowsVersion version = windowsVersion();
     wchar_t exePath[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, exePath, MAX_PATH);
     state = std::make_unique<AppState>(makeAppPaths(fromWide(exePath), roamingFolder(static_cast<int>(version.major))),
-                                       fs, registry);
+                                       fs, registry, kdf, random);
     unsigned int seed = 0;
     rand_s(&seed);
     state->randomEngine.seed(seed);
