@@ -13,6 +13,7 @@
 #include "scheduler/ProgramStore.h"
 #include "system/Registry.h"
 #include "system/SettingsStore.h"
+#include "web/WebConsoleStatus.h"
 #include "web/WebSettingsStore.h"
 
 struct AppPaths {
@@ -61,6 +62,7 @@ struct AppState {
     CalendarStore calendar;
     SettingsStore settings;
     WebSettingsStore web;
+    WebConsoleStatus webStatus;
     TimedPlay timedPlay;
     std::vector<InstantItem> instantItems;
     InstantOptions instantOptions;
