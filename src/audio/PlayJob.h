@@ -1,6 +1,7 @@
 #pragma once
 // The jobs of timed play: one per queued or playing broadcast of a program. Only the job
 // at the head of the queue sounds; the others wait their turn.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -47,6 +48,9 @@ inline constexpr int userStopFadeMs = 300;
 // when the row is appended), column 1 the progress, column 2 the folder song that plays.
 inline constexpr int progressColumn = 1;
 inline constexpr int songColumn = 2;
+
+// A row of the now-playing list: name, progress, current song.
+using NowPlayingRow = std::array<std::u16string, 3>;
 
 class NowPlayingView {
 public:

@@ -84,6 +84,8 @@ public:
     const std::vector<InstantItem>& items() const { return data_.items; }
     const InstantOptions& options() const { return data_.options; }
     bool active() const { return data_.instantActive; }
+    // The status line the page shows ("即将播放", the run's count and time), empty between runs.
+    const std::u16string& statusText() const { return shownStatus_; }
     // Places left in the list (300 at most).
     int room() const;
 

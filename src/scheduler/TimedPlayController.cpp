@@ -131,17 +131,24 @@ JobServices& TimedPlayController::services() {
 }
 
 void TimedPlayController::LentNowPlaying::appendRow(std::u16string_view name) {
+    rows.push_back({std::u16string(name), {}, {}});
     if (list) list->appendRow(name);
 }
 
 void TimedPlayController::LentNowPlaying::setCell(int row, int column, std::u16string_view text) {
+    if (row >= 0 && static_cast<std::size_t>(row) < rows.size() && column >= 0 &&
+        static_cast<std::size_t>(column) < std::tuple_size_v<NowPlayingRow>) {
+        rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
+    }
     if (list) list->setCell(row, column, text);
 }
 
 void TimedPlayController::LentNowPlaying::deleteRow(int row) {
+    if (row >= 0 && static_cast<std::size_t>(row) < rows.size()) rows.erase(rows.begin() + row);
     if (list) list->deleteRow(row);
 }
 
 void TimedPlayController::LentNowPlaying::clear() {
+    rows.clear();
     if (list) list->clear();
 }

@@ -73,11 +73,16 @@ public:
     // The exit fade: every job at x of its level; at x <= 0 every player is stopped.
     void fade(double x);
 
+    // The now-playing list's rows as the page shows them: the first sounds, the rest wait.
+    const std::vector<NowPlayingRow>& nowPlayingRows() const { return nowPlaying_.rows; }
+
 private:
-    // The now-playing list the page lends, or none; the jobs hold this one for good.
+    // The now-playing list the page lends, or none; the jobs hold this one for good. It keeps
+    // the rows' texts too, for those who read them without the page (the web console).
     class LentNowPlaying : public NowPlayingView {
     public:
         NowPlayingView* list = nullptr;
+        std::vector<NowPlayingRow> rows;
         void appendRow(std::u16string_view name) override;
         void setCell(int row, int column, std::u16string_view text) override;
         void deleteRow(int row) override;

@@ -1,11 +1,14 @@
 #include "shell/win32/AppEngines.h"
 
 #include "data/win32/LocalNow.h"
+#include "data/win32/SystemMessage.h"
 #include "shell/AppState.h"
 #include "shell/win32/MainWindow.h"
 #include "shell/win32/ShellWindows.h"
+#include "shell/win32/WebOperations.h"
 #include "ui/win32/CountdownDialog.h"
 #include "ui/win32/Pages.h"
+#include "web/win32/CngCrypto.h"
 #include "winutil/TrayCallback.h"
 
 namespace {
@@ -87,8 +90,20 @@ bool startEngines() {
     return true;
 }
 
+void startWebConsole() {
+    AppState& state = appState();
+    AppEngines& engines = appEngines();
+    engines.webOperations = makeWebOperations(state, engines);
+    static CngRandomBytes random;
+    engines.webConsole = WebConsoleHost::create(WebConsoleParts{
+        state.web, state.webStatus, *engines.webOperations, random,
+        [](DWORD code) { return systemMessageText(code); }});
+}
+
 void stopEngines() {
     AppEngines& engines = appEngines();
+    engines.webConsole.reset();
+    engines.webOperations.reset();
     appState().programs.connectPlays(nullptr);
     engines.powerRules.reset();
     engines.instantHost.reset();

@@ -1,0 +1,140 @@
+#include "web/win32/WebConsoleHost.h"
+
+#include "web/ConsolePage.h"
+#include "web/ListenFailure.h"
+#include "web/WebTexts.h"
+#include "winutil/UniqueHandle.h"
+
+namespace {
+
+constexpr wchar_t windowClass[] = L"LvtxWebConsole";
+constexpr UINT answerMessage = WM_APP + 1;
+constexpr UINT openedMessage = WM_APP + 2;
+constexpr std::u16string_view openingText = u"网页控制台正在开启…";
+// A user-interface thread held up longer than this (a modal loop does not hold it up) gets the
+// client a "busy" answer instead of a hung connection.
+constexpr DWORD answerTimeoutMs = 10000;
+
+// One request handed to the user-interface thread. Both threads hold it, so a late answer
+// after the listener gave up writes into memory that is still there.
+struct Exchange {
+    WebRequest request;
+    std::optional<WebResponse> answer;
+    UniqueHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+WebResponse busyAnswer() {
+    WebResponse busy;
+    busy.status = 503;
+    busy.contentType = "application/json; charset=utf-8";
+    busy.body = R"({"error":"程序忙，请稍后再试"})";
+    return busy;
+}
+
+bool registerWindowClass() {
+    WNDCLASSEXW windowClassInfo{};
+    windowClassInfo.cbSize = sizeof windowClassInfo;
+    windowClassInfo.lpfnWndProc = DefWindowProcW;
+    windowClassInfo.hInstance = GetModuleHandleW(nullptr);
+    windowClassInfo.lpszClassName = windowClass;
+    return RegisterClassExW(&windowClassInfo) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+std::unique_ptr<WebConsoleHost> WebConsoleHost::create(WebConsoleParts parts) {
+    if (!registerWindowClass()) return nullptr;
+    const HWND window = CreateWindowExW(0, windowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    if (window == nullptr) return nullptr;
+    std::unique_ptr<WebConsoleHost> host(new WebConsoleHost(std::move(parts), window));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host.get()));
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WebConsoleHost::windowProc));
+    host->parts_.settings.addObserver(*host);
+    host->apply();
+    return host;
+}
+
+WebConsoleHost::WebConsoleHost(WebConsoleParts parts, HWND window)
+    : parts_(std::move(parts)),
+      window_(window),
+      router_(parts_.operations, parts_.settings, parts_.random, consolePageAssets()) {}
+
+WebConsoleHost::~WebConsoleHost() {
+    parts_.settings.removeObserver(*this);
+    // The listener's thread ends before the window that its requests go to.
+    listener_.reset();
+    DestroyWindow(window_);
+}
+
+void WebConsoleHost::listChanged(const ListChange&) {
+    apply();
+}
+
+void WebConsoleHost::apply() {
+    const WebSettingsRecord& settings = parts_.settings.settings();
+    const bool wanted = settings.on != 0 && settings.passwordSet != 0;
+    if (wanted && listener_ && listeningPort_ == settings.port) return;
+    ++listenGeneration_;
+    if (listener_) {
+        listener_.reset();
+        listeningPort_ = 0;
+    }
+    if (!wanted) {
+        parts_.status.set(false, consoleOffText);
+        return;
+    }
+    listeningPort_ = settings.port;
+    const unsigned generation = listenGeneration_;
+    parts_.status.set(false, openingText);
+    listener_ = std::make_unique<HttpListener>(
+        settings.port, [this](const WebRequest& request) { return answerOnUiThread(request); },
+        [this, generation](DWORD error) { PostMessageW(window_, openedMessage, generation, error); });
+}
+
+void WebConsoleHost::opened(unsigned generation, DWORD error) {
+    // A result of a listener already replaced by a later change means nothing.
+    if (generation != listenGeneration_ || !listener_) return;
+    if (error != NO_ERROR) {
+        listener_.reset();
+        const ListenTexts failure = listenFailureTexts(error, listeningPort_, parts_.systemText(error));
+        listeningPort_ = 0;
+        parts_.operations.logRemote(failure.log);
+        parts_.status.set(false, failure.status);
+        return;
+    }
+    const ListenTexts listening = listeningTexts(listeningPort_);
+    parts_.operations.logRemote(listening.log);
+    parts_.status.set(true, listening.status);
+}
+
+std::optional<WebResponse> WebConsoleHost::answerOnUiThread(const WebRequest& request) {
+    auto exchange = std::make_shared<Exchange>();
+    if (!exchange->done) return busyAnswer();
+    exchange->request = request;
+    auto* handed = new std::shared_ptr<Exchange>(exchange);
+    if (!PostMessageW(window_, answerMessage, 0, reinterpret_cast<LPARAM>(handed))) {
+        delete handed;
+        return busyAnswer();
+    }
+    if (WaitForSingleObject(exchange->done.get(), answerTimeoutMs) != WAIT_OBJECT_0) return busyAnswer();
+    return exchange->answer;
+}
+
+LRESULT CALLBACK WebConsoleHost::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* host = reinterpret_cast<WebConsoleHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == openedMessage) {
+        if (host != nullptr) host->opened(static_cast<unsigned>(wParam), static_cast<DWORD>(lParam));
+        return 0;
+    }
+    if (message != answerMessage) return DefWindowProcW(window, message, wParam, lParam);
+    const std::unique_ptr<std::shared_ptr<Exchange>> handed(reinterpret_cast<std::shared_ptr<Exchange>*>(lParam));
+    Exchange& exchange = **handed;
+    if (host != nullptr) {
+        exchange.answer = host->router_.handle(exchange.request, static_cast<std::int64_t>(GetTickCount64()));
+    } else {
+        exchange.answer = busyAnswer();
+    }
+    SetEvent(exchange.done.get());
+    return 0;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The web console while the program runs: it listens while its settings say so (switched on,
+// with a password), on their port, and follows every change of them. Each request is answered
+// on the user-interface thread, where the lists and engines live: the listener's thread hands
+// it over through a message-only window and waits, bounded, for the answer.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "web/WebConsoleStatus.h"
+#include "web/WebRouter.h"
+#include "web/WebSettingsStore.h"
+#include "web/win32/HttpListener.h"
+
+struct WebConsoleParts {
+    WebSettingsStore& settings;
+    WebConsoleStatus& status;
+    WebConsoleOperations& operations;
+    RandomBytes& random;
+    std::function<std::u16string(DWORD code)> systemText;
+};
+
+class WebConsoleHost : public ListObserver {
+public:
+    // Null when Windows refuses the window. Starts listening at once when the settings say so.
+    static std::unique_ptr<WebConsoleHost> create(WebConsoleParts parts);
+    ~WebConsoleHost() override;
+    WebConsoleHost(const WebConsoleHost&) = delete;
+    WebConsoleHost& operator=(const WebConsoleHost&) = delete;
+
+    void listChanged(const ListChange& change) override;
+
+private:
+    WebConsoleHost(WebConsoleParts parts, HWND window);
+    void apply();
+    // The listener's thread has opened the port, or failed to.
+    void opened(unsigned generation, DWORD error);
+    // On the listener's thread.
+    std::optional<WebResponse> answerOnUiThread(const WebRequest& request);
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WebConsoleParts parts_;
+    HWND window_;
+    WebRouter router_;
+    std::unique_ptr<HttpListener> listener_;
+    int listeningPort_ = 0;
+    unsigned listenGeneration_ = 0;
+};
