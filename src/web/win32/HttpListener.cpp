@@ -15,9 +15,10 @@ namespace {
 constexpr HTTPAPI_VERSION apiVersion = HTTPAPI_VERSION_2;
 // Room for the headers and a body up to the router's limit; a bigger body is refused unread.
 constexpr std::size_t receiveBufferBytes = 64 * 1024;
-// A fresh system may time out starting the HTTP service the first time.
-constexpr int initializeAttempts = 10;
-constexpr DWORD initializeRetryMs = 1000;
+// Right after the system starts, its service database may stay locked, or the HTTP service's
+// start time out, for half a minute; the listener keeps trying for two.
+constexpr ULONGLONG initializeTryingMs = 120000;
+constexpr DWORD initializeRetryMs = 2000;
 constexpr DWORD errorServiceStartTimeout = 1053;
 constexpr DWORD errorServiceDatabaseLocked = 1055;
 
@@ -169,10 +170,10 @@ HttpListener::~HttpListener() {
 }
 
 DWORD HttpListener::open(int port) {
+    const ULONGLONG begun = GetTickCount64();
     DWORD error = HttpInitialize(apiVersion, HTTP_INITIALIZE_SERVER, nullptr);
-    for (int attempt = 1; (error == errorServiceStartTimeout || error == errorServiceDatabaseLocked) &&
-                          attempt < initializeAttempts && !stoppingNow();
-         ++attempt) {
+    while ((error == errorServiceStartTimeout || error == errorServiceDatabaseLocked) &&
+           GetTickCount64() - begun < initializeTryingMs && !stoppingNow()) {
         Sleep(initializeRetryMs);
         error = HttpInitialize(apiVersion, HTTP_INITIALIZE_SERVER, nullptr);
     }
