@@ -32,13 +32,18 @@ BOOL CALLBACK killTimers(HWND window, LPARAM) {
     return TRUE;
 }
 
-// The crashed copy steps aside for the new one: its window no longer passes for the running
-// program (a second start, the installer and the operator all look for that), and its icon goes.
-void retireMainWindow(HWND main) {
-    if (main == nullptr) return;
-    if (!IsWindowVisible(main)) removeTrayIcon();
-    ShowWindow(main, SW_HIDE);
-    SetWindowTextW(main, L"");
+BOOL CALLBACK hideWindow(HWND window, LPARAM) {
+    ShowWindow(window, SW_HIDE);
+    return TRUE;
+}
+
+// The crashed copy steps aside for the new one: its main window no longer passes for the running
+// program (a second start, the installer and the operator all look for it), its icon goes, and
+// no dialog of it stays within reach to save a file over the new copy's.
+void retireWindows(HWND main) {
+    if (main != nullptr && !IsWindowVisible(main)) removeTrayIcon();
+    EnumThreadWindows(uiThread, hideWindow, 0);
+    if (main != nullptr) SetWindowTextW(main, L"");
 }
 
 LONG WINAPI crashFilter(EXCEPTION_POINTERS* exception) {
@@ -60,7 +65,7 @@ LONG WINAPI crashFilter(EXCEPTION_POINTERS* exception) {
     // The message no longer holds the restart back: the mutex is free and the watcher has its
     // verdict before the box opens, however long the box then waits for OK.
     const HWND main = shellWindows().mainWindow;
-    retireMainWindow(main);
+    retireWindows(main);
     releaseSingleInstance();
     const RestartAnswer answer = reportCrash(code);
     MessageBoxW(main, toWide(crashMessageText(code, answer)).c_str(), shellTexts().title,
