@@ -1,9 +1,10 @@
 ; The installer lvtx-<version>-setup.exe and the uninstaller uninst.exe it writes.
 ; scripts/package.sh builds it from the staged program folder:
-;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DPRODUCT=… -DMUTEX=… -DSTAGE=<program folder> \
-;            -DREMOVAL_LIST=<nsh> -DICON=<ico> -DOUTFILE=<exe> installer.nsi
-; VERSION, PRODUCT (the product's name) and MUTEX (the running program's single-instance mutex)
-; are the project's own, as CMake writes them into the build folder's product.sh.
+;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DPRODUCT=… -DMUTEX=… -DWATCHDOG_STOP=… \
+;            -DSTAGE=<program folder> -DREMOVAL_LIST=<nsh> -DICON=<ico> -DOUTFILE=<exe> installer.nsi
+; VERSION, PRODUCT (the product's name), MUTEX (the running program's single-instance mutex) and
+; WATCHDOG_STOP (the event that ends the program's watcher) are the project's own, as CMake
+; writes them into the build folder's product.sh.
 ; REMOVAL_LIST deletes exactly the staged files and then their folders when empty, so that
 ; whatever the user put into the program folder (songs in music\, say) stays.
 ; Both run with /S silently. The data folder %APPDATA%\lvtx.10 is never touched: an upgrade and
@@ -56,11 +57,39 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "Copyright © 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
-; Ends a running copy of the program before its files are replaced or removed (Windows refuses
-; both while it runs). The program is asked the way Windows' restart manager asks it at the end
-; of a session: WM_ENDSESSION takes it through its own exit, which fades the sound out and closes
-; the window. Only when it has not ended within ten seconds is it terminated, with exit code 1.
-; A copy that is still starting holds the mutex before its window exists: wait for the window.
+; Ends the program's watcher first: it would start again a copy that ends any other way than by
+; its own exit (the forced end below, say) and hold lvtx.exe open. Every watcher waits on the
+; stop event and holds it while it runs; it is set until no watcher holds it any more.
+!macro DEFINE_END_WATCHERS un
+Function ${un}endWatchers
+  StrCpy $1 0
+  ${Do}
+    ; EVENT_MODIFY_STATE
+    System::Call 'kernel32::OpenEventW(i 0x0002, i 0, w "${WATCHDOG_STOP}") p .r0'
+    ${If} $0 P= 0
+      ${Break}
+    ${EndIf}
+    DetailPrint "正在停止 ${PRODUCT} 的自动重启…"
+    System::Call 'kernel32::SetEvent(p r0)'
+    System::Call 'kernel32::CloseHandle(p r0)'
+    IntOp $1 $1 + 1
+    ${If} $1 > 100
+      ${Break}
+    ${EndIf}
+    Sleep 100
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_END_WATCHERS ""
+!insertmacro DEFINE_END_WATCHERS "un."
+
+; Ends every running copy of the program before its files are replaced or removed (Windows
+; refuses both while it runs). The program is asked the way Windows' restart manager asks it at
+; the end of a session: WM_ENDSESSION takes it through its own exit, which fades the sound out and
+; closes the window. Only when it has not ended within ten seconds is it terminated, with exit
+; code 1. Beside the running copy a crashed one may still wait for OK on its message: each window
+; of the class is ended in turn. A copy that is still starting holds the mutex before its window
+; exists: wait for the window.
 !macro DEFINE_END_RUNNING_COPY un
 Function ${un}endRunningCopy
   StrCpy $1 0
@@ -80,19 +109,19 @@ Function ${un}endRunningCopy
         ${EndIf}
         System::Call 'kernel32::CloseHandle(p r3)'
       ${EndIf}
-      ${Break}
+    ${Else}
+      ; SYNCHRONIZE
+      System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${MUTEX}") p .r3'
+      ${If} $3 P= 0
+        ${Break}
+      ${EndIf}
+      System::Call 'kernel32::CloseHandle(p r3)'
+      Sleep 200
     ${EndIf}
-    ; SYNCHRONIZE
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${MUTEX}") p .r3'
-    ${If} $3 P= 0
-      ${Break}
-    ${EndIf}
-    System::Call 'kernel32::CloseHandle(p r3)'
     IntOp $1 $1 + 1
     ${If} $1 > 50
       ${Break}
     ${EndIf}
-    Sleep 200
   ${Loop}
 FunctionEnd
 !macroend
@@ -100,6 +129,7 @@ FunctionEnd
 !insertmacro DEFINE_END_RUNNING_COPY "un."
 
 Section
+  Call endWatchers
   Call endRunningCopy
   SetOutPath "$INSTDIR"
   File /r "${STAGE}/*"
@@ -126,6 +156,7 @@ Section
 SectionEnd
 
 Section "Uninstall"
+  Call un.endWatchers
   Call un.endRunningCopy
   !include /CHARSET=UTF8 "${REMOVAL_LIST}"
   Delete "$INSTDIR\${UNINSTALLER}"

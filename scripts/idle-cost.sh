@@ -40,14 +40,16 @@ for exe in "$program_exe" "$floor_exe"; do
 done
 cd "$root"
 
-# The Linux process that runs the Windows program: its command line names the program, and
-# it belongs to this Wine prefix (other copies may be running in other prefixes).
+# The Linux process that runs the Windows program: its command line names the program with no
+# argument (the program's watcher is a second lvtx.exe with a private one), and it belongs to
+# this Wine prefix (other copies may be running in other prefixes).
 pid_of() {
     local cmd pid
     for cmd in /proc/[0-9]*/cmdline; do
         pid=${cmd#/proc/}
         pid=${pid%/cmdline}
         if tr '\0' '\n' <"$cmd" 2>/dev/null | head -n1 | grep -qiE "[\\/]$1\$" &&
+            [ -z "$(tr '\0' '\n' <"$cmd" 2>/dev/null | sed -n 2p)" ] &&
             tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
             echo "$pid"
             return 0

@@ -9,6 +9,9 @@
 #include "e2e/driver/ToneWave.h"
 
 void LvtxTest::SetUp() {
+    // These tests end the program by force: no watcher may start it again behind them. Copies of
+    // the program inherit the variable, through the launcher too.
+    ASSERT_TRUE(SetEnvironmentVariableW(L"LVTX_E2E_NO_WATCHDOG", L"1"));
     dataFolder_ = dataFolderPath();
     ASSERT_FALSE(dataFolder_.empty());
     ASSERT_TRUE(resetFolder(dataFolder_));

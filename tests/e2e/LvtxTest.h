@@ -1,7 +1,7 @@
 #pragma once
 // The fixture of the end-to-end tests: a fresh data folder and audio folder for each test, the
 // built lvtx.exe, and the texts and files the tests compare. A copy left running is ended by
-// force when the test ends.
+// force when the test ends, so the fixture turns the watcher off for the copies it starts.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,7 +1,8 @@
 // The release packages as a Windows user meets them, driven from outside: the unpacked zip
 // started through its launcher; the silent installer with its files, shortcuts and uninstall
 // entry, its launcher, and an upgrade over a running copy; the silent uninstaller with a running
-// copy and a logon-start value. No package may change a byte of the data folder.
+// copy and a logon-start value, each ending the program's watcher first. No package may change a
+// byte of the data folder.
 // scripts/release-test.sh unpacks the zip into the folder LVTX_RELEASE_UNPACKED and names the
 // installer in LVTX_RELEASE_SETUP.
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "e2e/driver/MessageBoxes.h"
 #include "e2e/driver/ProgramProcess.h"
 #include "e2e/driver/Wait.h"
+#include "e2e/driver/Watchdog.h"
 #include "release/ReleaseProbes.h"
 #include "winutil/UniqueHandle.h"
 #include "winutil/WideText.h"
@@ -82,6 +84,8 @@ protected:
     }
 
     void TearDown() override {
+        // As the installer does: the watcher first, or it starts the copy ended below again.
+        EXPECT_TRUE(stopWatchers(startTimeoutMs));
         if (const auto copy = runningCopy()) {
             const UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, copy->pid));
             TerminateProcess(process.get(), 1);
@@ -108,6 +112,7 @@ protected:
             << "the program did not start";
         EXPECT_TRUE(samePath(copy->image, expectedImage));
         EXPECT_FALSE(messageBoxShown(copy->pid)) << "the program's start-up checks failed";
+        EXPECT_TRUE(watcherRunning()) << "the program started without its watcher";
         program = UniqueHandle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, copy->pid));
         ASSERT_TRUE(program);
     }
@@ -150,10 +155,13 @@ TEST_F(ReleaseTest, InstallUpgradeAndUninstallKeepTheDataFolder) {
     UniqueHandle first;
     ASSERT_NO_FATAL_FAILURE(launch(shortcutTarget(desktopLink), program, 1, first));
 
-    // An upgrade over the running copy ends it through its own exit (a forced end gives 1).
+    // An upgrade over the running copy ends its watcher, then the copy through its own exit (a
+    // forced end gives 1), and nothing starts it again.
     auto data = folderContents(dataFolder_);
     ASSERT_EQ(runToEnd(setupExe(), L"/S"), 0u);
     EXPECT_EQ(exitCodeOf(first), 0u);
+    EXPECT_FALSE(watcherRunning());
+    EXPECT_FALSE(runningCopy());
     EXPECT_TRUE(folderContents(dataFolder_) == data) << "the upgrade changed the data folder";
 
     UniqueHandle second;
@@ -166,6 +174,7 @@ TEST_F(ReleaseTest, InstallUpgradeAndUninstallKeepTheDataFolder) {
     // The uninstaller returns at once and works on from a copy of itself; the Run value goes last.
     EXPECT_TRUE(waitUntil([&] { return !registryText(HKEY_CURRENT_USER, runKey, runValue); }, packageTimeoutMs, 200));
     EXPECT_EQ(exitCodeOf(second), 0u);
+    EXPECT_FALSE(watcherRunning());
     EXPECT_FALSE(instanceMutexExists());
     EXPECT_FALSE(pathExists(installed));
     EXPECT_FALSE(pathExists(menuFolder));

@@ -32,16 +32,20 @@ std::u16string roamingFolder(int osMajor) {
 
 }  // namespace
 
+AppPaths systemAppPaths() {
+    const WindowsVersion version = windowsVersion();
+    wchar_t exePath[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exePath, MAX_PATH);
+    return makeAppPaths(fromWide(exePath), roamingFolder(static_cast<int>(version.major)));
+}
+
 void setUpAppState() {
     static Win32FileSystem fs;
     static Win32Registry registry;
     static CngPasswordKdf kdf;
     static CngRandomBytes random;
     const WindowsVersion version = windowsVersion();
-    wchar_t exePath[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, exePath, MAX_PATH);
-    state = std::make_unique<AppState>(makeAppPaths(fromWide(exePath), roamingFolder(static_cast<int>(version.major))),
-                                       fs, registry, kdf, random);
+    state = std::make_unique<AppState>(systemAppPaths(), fs, registry, kdf, random);
     unsigned int seed = 0;
     rand_s(&seed);
     state->randomEngine.seed(seed);

@@ -4,14 +4,19 @@
 
 #include <float.h>
 
-#include <cwchar>
+#include <cstdint>
 
 #include "shell/AppState.h"
+#include "shell/Watchdog.h"
 #include "shell/win32/AppEngines.h"
 #include "shell/win32/LocalHelp.h"
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
+#include "shell/win32/SingleInstance.h"
+#include "shell/win32/Tray.h"
+#include "shell/win32/WatchLink.h"
+#include "winutil/WideText.h"
 
 namespace {
 
@@ -27,9 +32,24 @@ BOOL CALLBACK killTimers(HWND window, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK hideWindow(HWND window, LPARAM) {
+    ShowWindow(window, SW_HIDE);
+    return TRUE;
+}
+
+// The crashed copy steps aside for the new one: its main window no longer passes for the running
+// program (a second start, the installer and the operator all look for it), its icon goes, and
+// no dialog of it stays within reach to save a file over the new copy's.
+void retireWindows(HWND main) {
+    if (main != nullptr && !IsWindowVisible(main)) removeTrayIcon();
+    EnumThreadWindows(uiThread, hideWindow, 0);
+    if (main != nullptr) SetWindowTextW(main, L"");
+}
+
 LONG WINAPI crashFilter(EXCEPTION_POINTERS* exception) {
     if (GetCurrentThreadId() != uiThread || crashing) return EXCEPTION_CONTINUE_SEARCH;
     crashing = true;
+    const auto code = static_cast<std::uint32_t>(exception->ExceptionRecord->ExceptionCode);
     _clearfp();
     unsigned int control = 0;
     _controlfp_s(&control, _MCW_EM, _MCW_EM);
@@ -39,16 +59,21 @@ LONG WINAPI crashFilter(EXCEPTION_POINTERS* exception) {
     if (appEngines().powerRules) appEngines().powerRules->stop();
     // Nothing may start while the program winds down; the files keep their real state.
     for (ProgramRecord& program : appState().programs.scheduled()) program.disabled = 1;
+    // Silent before the new copy can start its bells.
+    fadeOutEverything();
 
-    wchar_t text[256];
-    std::swprintf(text, 256,
-                  L"软件异常终止 - 0x%08x\n\n\n专家在线咨询 - 先按 PrtSc 键屏幕截图\n\n\n官网 / 专家在线 - 点确定后弹出网页\n ",
-                  static_cast<unsigned int>(exception->ExceptionRecord->ExceptionCode));
+    // The message no longer holds the restart back: the mutex is free and the watcher has its
+    // verdict before the box opens, however long the box then waits for OK.
     const HWND main = shellWindows().mainWindow;
-    MessageBoxW(main, text, shellTexts().title, MB_OK | MB_TOPMOST | MB_SETFOREGROUND | MB_ICONERROR);
+    retireWindows(main);
+    releaseSingleInstance();
+    const RestartAnswer answer = reportCrash(code);
+    MessageBoxW(main, toWide(crashMessageText(code, answer)).c_str(), shellTexts().title,
+                MB_OK | MB_TOPMOST | MB_SETFOREGROUND | MB_ICONERROR);
     openLocalHelp(main);
     shutdownApp(true);
-    ExitProcess(0);
+    // Not 0: whoever looks at this process sees that it did not end normally.
+    ExitProcess(code);
 }
 
 }  // namespace

@@ -16,7 +16,10 @@
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/SingleInstance.h"
+#include "shell/win32/TestSwitches.h"
 #include "shell/win32/UiLoop.h"
+#include "shell/win32/WatchLink.h"
+#include "shell/win32/Watcher.h"
 #include "winutil/WideText.h"
 
 namespace {
@@ -30,6 +33,9 @@ void showStartUpFailure(std::u16string_view call, std::uint32_t code) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    const Launch launch = parseLaunch(fromWide(commandLine));
+    // The watcher needs none of what follows, and must hold no mutex, window or data file.
+    if (launch.role == LaunchRole::watcher) return runWatcher(launch);
     setUpAppState();
     shellWindows().instance = instance;
     loadShellTexts(instance);
@@ -43,11 +49,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     std::setlocale(LC_ALL, "");
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
 
-    const StartFlags flags = parseCommandLine(fromWide(commandLine));
+    const StartFlags flags = launch.flags;
     if (!claimSingleInstance()) {
         warnAndActivateFirstCopy();
         OleUninitialize();
         return 0;
+    }
+    // Only the copy that runs gets a watcher; a restarted copy keeps the one that restarted it.
+    if (launch.role == LaunchRole::restartedProgram) {
+        adoptWatcher(launch.handles);
+    } else if (!watcherSwitchedOff()) {
+        startWatcher(flags);
     }
 
     ULONG_PTR gdiplus = 0;

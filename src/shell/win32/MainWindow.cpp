@@ -12,6 +12,7 @@
 #include "shell/win32/ShellTexts.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Shutdown.h"
+#include "shell/win32/TestSwitches.h"
 #include "shell/win32/Tray.h"
 #include "shell/win32/TroubleshootingPage.h"
 #include "ui/win32/Pages.h"
@@ -22,6 +23,7 @@ constexpr wchar_t mainClassName[] = L"TolvarBroadcasting";
 bool menuLoop = false;
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (isTestCrashRequest(message)) crashForTest();
     switch (message) {
         case WM_SIZE:
         case WM_DISPLAYCHANGE:

@@ -9,27 +9,34 @@
 #include "shell/win32/PasteFilter.h"
 #include "shell/win32/ShellWindows.h"
 #include "shell/win32/Tray.h"
+#include "shell/win32/WatchLink.h"
+
+void fadeOutEverything() {
+    AppEngines& engines = appEngines();
+    TimedPlayController* timedPlay = engines.timedPlay();
+    InstantController* instant = engines.instant();
+    const auto fadeBoth = [&](double x) {
+        if (timedPlay != nullptr) timedPlay->fade(x);
+        if (instant != nullptr) instant->fade(x);
+    };
+    fadeBoth(0.98);
+    for (int n = 48; n >= 0; --n) {
+        preciseSleep(6);
+        fadeBoth(n / 50.0);
+    }
+}
 
 void shutdownApp(bool skipLog) {
     static bool done = false;
     if (done) return;
     done = true;
+    announceExit();
     AppEngines& engines = appEngines();
     TimedPlayController* timedPlay = engines.timedPlay();
     InstantController* instant = engines.instant();
     if (timedPlay != nullptr) {
         if (!skipLog) timedPlay->logEvent(localNow(), u"软件关闭");
-        // About 0.3 s from 0.98 to silence, timed play and immediate play together; at 0 every
-        // player is stopped and the run ends.
-        const auto fadeBoth = [&](double x) {
-            timedPlay->fade(x);
-            if (instant != nullptr) instant->fade(x);
-        };
-        fadeBoth(0.98);
-        for (int n = 48; n >= 0; --n) {
-            preciseSleep(6);
-            fadeBoth(n / 50.0);
-        }
+        fadeOutEverything();
         // Nothing may start between the window's end and the loop's.
         timedPlay->stopTimer();
         if (instant != nullptr) instant->stopTimer();

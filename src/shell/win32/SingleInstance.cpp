@@ -2,10 +2,14 @@
 
 #include "data/Product.h"
 #include "data/Text.h"
-#include "winutil/WideText.h"
 #include "shell/win32/ShellWindows.h"
+#include "winutil/UniqueHandle.h"
+#include "winutil/WideText.h"
 
 namespace {
+
+// Held for the process's whole life: a second copy must keep seeing it until then.
+UniqueHandle instanceMutex;
 
 struct TitleSearch {
     std::u16string_view prefix;
@@ -26,10 +30,14 @@ BOOL CALLBACK matchTitle(HWND window, LPARAM param) {
 }  // namespace
 
 bool claimSingleInstance() {
-    // Owned by the process for its whole life: Windows closes it at exit, and a second copy
-    // must keep seeing it until then.
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, toWide(product::instanceMutex).c_str());
-    return !(mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS);
+    const bool another = mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    instanceMutex = UniqueHandle(mutex);
+    return !another;
+}
+
+void releaseSingleInstance() {
+    instanceMutex.reset();
 }
 
 HWND findWindowByTitlePrefix(std::u16string_view prefix) {

@@ -5,8 +5,10 @@
 
 #include <string_view>
 
-// False when another copy holds the mutex. The mutex stays open until the process ends.
+// False when another copy holds the mutex. The mutex stays open until the process ends, or
+// until a crashed copy releases it for the copy its watcher starts.
 bool claimSingleInstance();
+void releaseSingleInstance();
 
 // The first top-level window, in system order, whose title starts with `prefix` (letter case ignored).
 HWND findWindowByTitlePrefix(std::u16string_view prefix);

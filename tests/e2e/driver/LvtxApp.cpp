@@ -20,6 +20,15 @@ std::wstring LvtxApp::start(const std::wstring& exe, const std::wstring& argumen
     if (const DWORD error = process_.start(exe, arguments)) {
         return L"CreateProcess failed with " + std::to_wstring(error) + L" for " + exe;
     }
+    return waitForMainWindow(timeoutMs);
+}
+
+std::wstring LvtxApp::adopt(DWORD pid, DWORD timeoutMs) {
+    if (!process_.adopt(pid)) return L"cannot open process " + std::to_wstring(pid);
+    return waitForMainWindow(timeoutMs);
+}
+
+std::wstring LvtxApp::waitForMainWindow(DWORD timeoutMs) {
     const bool found = waitUntil(
         [&] {
             main_ = findTopLevelWindow(process_.id(), mainTitlePrefix);

@@ -14,6 +14,8 @@ public:
     // Starts the program and waits until its main window exists; returns what went wrong,
     // empty on success.
     std::wstring start(const std::wstring& exe, const std::wstring& arguments, DWORD timeoutMs);
+    // Takes over process `pid`, started by another program (the watcher), and waits as start does.
+    std::wstring adopt(DWORD pid, DWORD timeoutMs);
     // Waits until the program list shows `count` programs: the last step of start-up.
     bool waitForPrograms(size_t count, DWORD timeoutMs);
 
@@ -33,6 +35,8 @@ public:
     std::optional<DWORD> exitThroughCloseDialog(DWORD timeoutMs);
 
 private:
+    std::wstring waitForMainWindow(DWORD timeoutMs);
+
     ProgramProcess process_;
     HWND main_ = nullptr;
     HWND timedPlayPage_ = nullptr;

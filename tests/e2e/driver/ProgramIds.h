@@ -5,6 +5,12 @@
 
 inline constexpr wchar_t mainTitlePrefix[] = L"岚铃校园定时广播系统 ";  // then the version
 inline constexpr wchar_t productName[] = L"岚铃校园定时广播系统";
+inline constexpr wchar_t mainClassName[] = L"TolvarBroadcasting";
+inline constexpr wchar_t instanceMutexName[] = L"TolvarBroadcastingMutex";
+// Set by the installer to end every watcher; the watcher holds it while it runs.
+inline constexpr wchar_t watchdogStopEventName[] = L"TolvarBroadcastingWatchdogStop";
+// With LVTX_E2E_CRASH=1 in its environment, the main window faults on this registered message.
+inline constexpr wchar_t testCrashMessageName[] = L"LvtxE2eCrash";
 
 // Timed-play page
 inline constexpr int programListId = 1001;

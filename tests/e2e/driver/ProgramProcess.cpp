@@ -48,8 +48,8 @@ std::optional<std::wstring> ProgramProcess::imagePath() const {
     return std::wstring(path, size);
 }
 
-void ProgramProcess::terminate() {
+void ProgramProcess::terminate(UINT exitCode) {
     if (!running()) return;
-    TerminateProcess(process_.get(), 1);
+    TerminateProcess(process_.get(), exitCode);
     WaitForSingleObject(process_.get(), 10000);
 }

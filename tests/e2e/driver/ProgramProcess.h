@@ -26,8 +26,8 @@ public:
     std::optional<DWORD> waitForExit(DWORD timeoutMs) const;
     // The full path of the program file; none when the system does not tell.
     std::optional<std::wstring> imagePath() const;
-    // Ends a process still running and waits (bounded) until it has gone.
-    void terminate();
+    // Ends a process still running with `exitCode` and waits (bounded) until it has gone.
+    void terminate(UINT exitCode = 1);
 
 private:
     UniqueHandle process_;
