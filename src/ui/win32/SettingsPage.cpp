@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "audio/win32/ToolsSource.h"
@@ -119,6 +120,9 @@ public:
     }
 
     void listChanged(const ListChange&) override { showAll(); }
+
+    // The PC may have joined another network since the list was last made.
+    void shown() { showWeb(); }
 
     void command(int id) {
         for (const RuleControls& controls : ruleControls) {
@@ -261,7 +265,12 @@ private:
         std::u16string password;
         if (editWebPassword(window_, password) != IDOK) return;
         TellingPrompt prompt(window_);
-        report(web_.setPassword(password, prompt), prompt);
+        // The hash takes a moment on purpose.
+        const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        const WebSettingsResult result = web_.setPassword(password, prompt);
+        SetCursor(previous);
+        std::fill(password.begin(), password.end(), u'\0');
+        report(result, prompt);
     }
 
     // True when the change held; otherwise its message, unless the save has shown it already.
@@ -321,6 +330,9 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_PAINT:
             page->paint();
             return TRUE;
+        case WM_SHOWWINDOW:
+            if (wParam) page->shown();
+            return FALSE;
         case WM_COMMAND:
             // Links answer their id as a command too, so they can be driven from outside.
             page->command(LOWORD(wParam));
