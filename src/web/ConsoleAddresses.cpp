@@ -20,9 +20,9 @@ std::u16string addressLine(std::u16string_view host, int port) {
 
 std::u16string dotted(const Ipv4Bytes& address) {
     std::u16string text;
-    for (const std::uint8_t part : address) {
+    for (const std::uint8_t octet : address) {
         if (!text.empty()) text += u'.';
-        text += number(part);
+        text += number(octet);
     }
     return text;
 }
