@@ -1,22 +1,27 @@
 // The settings page driven from outside: it shows the rules of a settings file written by the
 // test; a daily rule falling due opens the countdown over the hidden main window, which "取消"
 // closes with the program still running; logon start writes and removes the Run value; the rule
-// dialogs and the duck dialog change the texts and the file, or refuse and leave them.
+// dialogs and the duck dialog change the texts and the file, or refuse and leave them; the web
+// console's section refuses to switch on before a password, sets one through its dialog and
+// writes "网页t".
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <string>
+#include <vector>
 
 #include "e2e/LvtxTest.h"
 #include "e2e/PageDriving.h"
-#include "e2e/driver/Controls.h"
 #include "e2e/driver/Controls.h"
 #include "e2e/driver/DataFolder.h"
 #include "e2e/driver/LocalTime.h"
 #include "e2e/driver/ProgramIds.h"
 #include "e2e/driver/SettingsFile.h"
 #include "e2e/driver/Wait.h"
+#include "e2e/driver/WebSettingsFile.h"
 #include "e2e/driver/Windows.h"
 
 namespace {
@@ -38,6 +43,12 @@ enum PageId {
     deviceTextId = 1422,
     duckingTextId = 1734,
     duckingSetId = 1733,
+    webOnId = 1810,
+    webPortId = 1811,
+    webPortApplyId = 1812,
+    webSetPasswordId = 1813,
+    webPasswordStateId = 1814,
+    webAddressesId = 1815,
 };
 // The rule dialogs, the duck dialog and the countdown
 constexpr int dailyTimeId = 1428;
@@ -49,6 +60,8 @@ constexpr int duckFadeOutId = 1578;
 constexpr int duckDefaultsId = 1579;
 constexpr int countdownTextId = 1446;
 constexpr int countdownDigitsId = 1447;
+constexpr int newPasswordId = 1817;
+constexpr int repeatPasswordId = 1818;
 
 constexpr DWORD windowTimeoutMs = 15000;  // showing a hidden window takes seconds under Wine
 constexpr wchar_t runKey[] = L"HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -57,6 +70,34 @@ std::wstring timeText(const TestTime& time) {
     wchar_t text[16] = {};
     std::swprintf(text, 16, L"%02d:%02d:%02d", time.hour, time.minute, time.second);
     return text;
+}
+
+// The lines of a multi-line edit.
+std::vector<std::wstring> linesOf(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = text.find(L"\r\n", start);
+        lines.push_back(text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+        if (end == std::wstring::npos) break;
+        start = end + 2;
+    }
+    return lines;
+}
+
+// Each line "http://<an IPv4 address or localhost>:<port>/".
+std::string addressFailures(const std::wstring& text, int port) {
+    std::string failures;
+    const std::wstring tail = L":" + std::to_wstring(port) + L"/";
+    for (const std::wstring& line : linesOf(text)) {
+        const bool framed = line.starts_with(L"http://") && line.ends_with(tail) && line.size() > 7 + tail.size();
+        const std::wstring host = framed ? line.substr(7, line.size() - 7 - tail.size()) : L"";
+        const bool hostOk = host == L"localhost" ||
+                            (!host.empty() && host.find_first_not_of(L"0123456789.") == std::wstring::npos &&
+                             std::count(host.begin(), host.end(), L'.') == 3 && !host.starts_with(L"127."));
+        if (!hostOk) failures += "bad line \"" + utf8(line) + "\"; ";
+    }
+    return failures;
 }
 
 TestTime timeOf(const SYSTEMTIME& time) {
@@ -282,6 +323,67 @@ TEST_F(SettingsPageTest, RuleDialogsChangeTextAndFileAndTheDuckDialogRefusesTwen
     EXPECT_EQ(itemText(page_, duckingTextId), L"{立即播}播出时, {定时播}音量降低 100%");
     Sleep(500);
     EXPECT_FALSE(readFileBytes(settingsPath()).has_value()) << "unchanged values are not saved";
+}
+
+TEST_F(SettingsPageTest, WebConsoleTakesAPasswordBeforeItSwitchesOnAndMovesToANewPort) {
+    // A port of an earlier run, read at start-up.
+    const std::wstring webPath = dataFolder_ + L"\\网页t";
+    TestWebSettings web;
+    web.port = 9001;
+    const auto bytes = webSettingsFileBytes(web);
+    ASSERT_TRUE(bytes.has_value());
+    ASSERT_TRUE(writeFileBytes(webPath, *bytes));
+    start(TestSettings{});
+    const auto stored = [&] {
+        const auto read = readFileBytes(webPath);
+        return read ? webSettingsIn(*read) : std::nullopt;
+    };
+
+    const std::wstring all = childTexts(page_);
+    EXPECT_NE(all.find(L"┄┄ 网页控制台 ┄┄"), std::wstring::npos);
+    EXPECT_EQ(itemText(page_, webOnId), L"开启网页控制台（局域网内用浏览器或手机查看、停铃）");
+    EXPECT_EQ(itemText(page_, webPortApplyId), L"应用");
+    EXPECT_EQ(itemText(page_, webSetPasswordId), L"设置密码…");
+    EXPECT_EQ(itemText(page_, webPortId), L"9001");
+    EXPECT_EQ(itemText(page_, webPasswordStateId), L"(未设置密码)");
+    EXPECT_EQ(addressFailures(itemText(page_, webAddressesId), 9001), "");
+
+    // On without a password is refused, and the box goes back.
+    ASSERT_TRUE(pressItem(page_, webOnId));
+    EXPECT_EQ(expectMessage(pid(), L"请先设置网页控制台密码（至少8个字符）", IDOK), "");
+    EXPECT_TRUE(waitUntil([&] { return !itemChecked(page_, webOnId); }, dialogTimeoutMs));
+    EXPECT_EQ(readFileBytes(webPath), bytes) << "a refusal writes nothing";
+
+    // The password dialog: too short, then not repeated, then taken.
+    HWND dialog = openDialog(webSetPasswordId, L"网页控制台密码");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(setItemText(dialog, newPasswordId, L"1234567"));
+    ASSERT_TRUE(setItemText(dialog, repeatPasswordId, L"1234567"));
+    EXPECT_EQ(expectRefusal(pid(), dialog, IDOK, L"网页控制台密码至少8个字符", newPasswordId), "");
+    ASSERT_TRUE(setItemText(dialog, newPasswordId, L"校园广播2024"));
+    ASSERT_TRUE(setItemText(dialog, repeatPasswordId, L"校园广播2025"));
+    EXPECT_EQ(expectRefusal(pid(), dialog, IDOK, L"两次输入的密码不一样，请重新输入", repeatPasswordId), "");
+    EXPECT_EQ(readFileBytes(webPath), bytes);
+    ASSERT_TRUE(setItemText(dialog, repeatPasswordId, L"校园广播2024"));
+    ASSERT_TRUE(confirm(dialog));
+    EXPECT_TRUE(waitUntil([&] { return stored() == TestWebSettings{0, 9001, 1}; }, dialogTimeoutMs));
+    EXPECT_EQ(itemText(page_, webPasswordStateId), L"(已设置密码)");
+
+    ASSERT_TRUE(clickItem(page_, webOnId));
+    EXPECT_TRUE(itemChecked(page_, webOnId));
+    EXPECT_TRUE(waitUntil([&] { return stored() == TestWebSettings{1, 9001, 1}; }, dialogTimeoutMs));
+
+    // A port out of range is refused and changes nothing; a good one moves the addresses.
+    ASSERT_TRUE(setItemText(page_, webPortId, L"70000"));
+    ASSERT_TRUE(pressItem(page_, webPortApplyId));
+    EXPECT_EQ(expectMessage(pid(), L"端口须在1到65535之间", IDOK), "");
+    EXPECT_EQ(stored(), (TestWebSettings{1, 9001, 1}));
+    EXPECT_EQ(addressFailures(itemText(page_, webAddressesId), 9001), "");
+    ASSERT_TRUE(setItemText(page_, webPortId, L"8899"));
+    ASSERT_TRUE(pressItem(page_, webPortApplyId));
+    EXPECT_TRUE(waitUntil([&] { return stored() == TestWebSettings{1, 8899, 1}; }, dialogTimeoutMs));
+    EXPECT_EQ(addressFailures(itemText(page_, webAddressesId), 8899), "");
+    EXPECT_EQ(itemText(page_, webPortId), L"8899");
 }
 
 }  // namespace

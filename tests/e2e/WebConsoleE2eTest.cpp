@@ -13,7 +13,7 @@
 #include "e2e/driver/HttpClient.h"
 #include "e2e/driver/ProgramIds.h"
 #include "e2e/driver/Wait.h"
-#include "e2e/driver/WebConsoleFile.h"
+#include "e2e/driver/WebSettingsFile.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ int statusOf(const std::optional<HttpReply>& reply) { return reply ? reply->stat
 
 TEST_F(LvtxTest, TheWebConsoleLogsInStopsAndPlaysAndRefusesWhatItMust) {
     writePrograms({TestProgram{L"上课铃", tone(L"bell", 30000), {{3, 0, 0}}}});
-    const auto settings = webConsoleFileBytes(true, port, password);
+    const auto settings = webSettingsFileBytes({1, port, 1, password});
     ASSERT_TRUE(settings.has_value());
     ASSERT_TRUE(writeFileBytes(dataFolder_ + L"\\网页t", *settings));
     // Asked too early, the service's start times out and stays refused; by then the boot is over.

@@ -6,6 +6,7 @@
 #include "support/FakeSecrets.h"
 #include "support/MemoryDataFolder.h"
 #include "support/ProgramSamples.h"
+#include "web/ConsoleAddresses.h"
 #include "web/WebSettingsFile.h"
 #include "web/WebSettingsStore.h"
 
@@ -142,4 +143,14 @@ TEST(WebSettingsFile, AnInterruptedSaveIsReadFromItsCompanionAndAFailedReadGuard
     EXPECT_FALSE(denied.store.setPassword(u"87654321", denied.prompt).ok);
     EXPECT_EQ(denied.prompt.questions.size(), 1u);
     EXPECT_EQ(denied.fs.files.at(denied.webFile), data.fs.files.at(data.webFile));
+}
+
+// What the settings page lists for the browser: each reachable address once with the port, in
+// the adapters' order; with none of them, the PC itself.
+TEST(ConsoleAddresses, EachReachableAddressOnceOrElseLocalhost) {
+    EXPECT_EQ(consoleAddresses({{192, 168, 1, 20}, {127, 0, 0, 1}, {10, 0, 0, 5}, {192, 168, 1, 20}, {0, 0, 0, 0}}, 8765),
+              u"http://192.168.1.20:8765/\r\nhttp://10.0.0.5:8765/");
+    EXPECT_EQ(consoleAddresses({{255, 255, 255, 255}}, 1), u"http://255.255.255.255:1/");
+    EXPECT_EQ(consoleAddresses({}, 65535), u"http://localhost:65535/");
+    EXPECT_EQ(consoleAddresses({{127, 0, 1, 1}}, 8080), u"http://localhost:8080/");
 }

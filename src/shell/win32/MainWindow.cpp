@@ -123,7 +123,8 @@ bool createChildren(ShellWindows& windows) {
         createTimedPlayPage(main, context, *engines.timedPlay(), state.programs, state.calendar, state.paths.logFile);
     windows.pages[instantPage] = createInstantPage(main, context, *engines.instant());
     windows.pages[holidayPage] = createHolidayPage(main, context, state.calendar);
-    windows.pages[settingsPage] = createSettingsPage(main, context, state.settings, state.programs, state.calendar);
+    windows.pages[settingsPage] =
+        createSettingsPage(main, context, state.settings, state.programs, state.calendar, state.web, state.webStatus);
     windows.pages[helpPage] = createHelpPage(main);
     windows.pages[troubleshootingPage] = createTroubleshootingPage(main);
     if (windows.statusBar == nullptr) return false;

@@ -85,7 +85,6 @@ bool createMainWindow(const StartFlags& flags) {
     loadPageData(windows.pages[settingsPage], PageKind::settings);
     loadPageData(windows.pages[timedPlayPage], PageKind::timedPlay);
     loadPageData(windows.pages[instantPage], PageKind::instant);
-    appState().web.load(&engines.startUpMessages);
     // Every file is read and the bells run before the first message of a failed read waits for OK.
     timedPlay.startTimer();
     engines.instant()->startTimer();

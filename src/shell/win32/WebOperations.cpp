@@ -1,12 +1,6 @@
 #include "shell/win32/WebOperations.h"
 
-// The sockets' headers come before windows.h, which would otherwise bring the old ones.
-#include <winsock2.h>
-#include <ws2tcpip.h>
-
 #include <windows.h>
-
-#include <iphlpapi.h>
 
 #include <optional>
 
@@ -19,6 +13,7 @@
 #include "shell/win32/AppEngines.h"
 #include "shell/win32/ShellWindows.h"
 #include "system/DeviceBar.h"
+#include "system/win32/LocalAddresses.h"
 #include "system/win32/SystemVolumeReader.h"
 #include "web/LogTail.h"
 #include "web/SilenceToday.h"
@@ -38,32 +33,16 @@ std::string computerName() {
     return toUtf8(fromWide(name));
 }
 
-// The IPv4 and IPv6 addresses of the adapters that are up.
+// This PC's IPv4 addresses as a Host header may name them.
 std::vector<std::string> localAddresses() {
-    ULONG size = 16 * 1024;
-    std::vector<std::uint8_t> buffer(size);
-    auto* adapters = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
-    ULONG result = GetAdaptersAddresses(AF_UNSPEC, GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
-                                        nullptr, adapters, &size);
-    if (result == ERROR_BUFFER_OVERFLOW) {
-        buffer.resize(size);
-        adapters = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
-        result = GetAdaptersAddresses(AF_UNSPEC, GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
-                                      nullptr, adapters, &size);
-    }
     std::vector<std::string> addresses;
-    if (result != NO_ERROR) return addresses;
-    for (const IP_ADAPTER_ADDRESSES* adapter = adapters; adapter != nullptr; adapter = adapter->Next) {
-        if (adapter->OperStatus != IfOperStatusUp) continue;
-        for (const IP_ADAPTER_UNICAST_ADDRESS* unicast = adapter->FirstUnicastAddress; unicast != nullptr;
-             unicast = unicast->Next) {
-            wchar_t text[INET6_ADDRSTRLEN] = {};
-            DWORD length = INET6_ADDRSTRLEN;
-            if (WSAAddressToStringW(unicast->Address.lpSockaddr, static_cast<DWORD>(unicast->Address.iSockaddrLength),
-                                    nullptr, text, &length) == 0) {
-                addresses.push_back(toUtf8(fromWide(text)));
-            }
+    for (const auto& octets : localIpv4Addresses()) {
+        std::string text;
+        for (const std::uint8_t octet : octets) {
+            if (!text.empty()) text += '.';
+            text += std::to_string(octet);
         }
+        addresses.push_back(text);
     }
     return addresses;
 }

@@ -12,6 +12,8 @@
 #include "data/Prompt.h"
 #include "scheduler/ProgramStore.h"
 #include "system/SettingsStore.h"
+#include "web/WebConsoleStatus.h"
+#include "web/WebSettingsStore.h"
 
 class InstantController;
 class TimedPlayController;
@@ -31,9 +33,10 @@ HWND createTimedPlayPage(HWND mainWindow, const PageContext& context, TimedPlayC
                          ProgramStore& programs, CalendarStore& calendar, const std::u16string& logFile);
 HWND createInstantPage(HWND mainWindow, const PageContext& context, InstantController& instant);
 HWND createHolidayPage(HWND mainWindow, const PageContext& context, CalendarStore& calendar);
-// The settings page also backs up and restores the program list and the calendar.
+// The settings page also backs up and restores the program list and the calendar, and sets up
+// the web console, showing whether it listens.
 HWND createSettingsPage(HWND mainWindow, const PageContext& context, SettingsStore& settings, ProgramStore& programs,
-                        CalendarStore& calendar);
+                        CalendarStore& calendar, WebSettingsStore& web, WebConsoleStatus& webStatus);
 // The bar along the bottom; its refresh redraws `navBar`.
 HWND createStatusBar(HWND mainWindow, HWND navBar, const PageContext& context, const SettingsStore& settings);
 

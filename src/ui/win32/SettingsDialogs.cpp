@@ -5,8 +5,11 @@
 #include "data/win32/LocalNow.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/SettingsPageIds.h"
+#include "web/PasswordHash.h"
 
 namespace {
+
+constexpr std::u16string_view passwordsDiffer = u"两次输入的密码不一样，请重新输入";
 
 constexpr std::u16string_view invalidDuckPercent =
     u"音量降低百分比，输入无效\u3000\u3000\u3000\u3000\u3000 \n\n\n ";
@@ -93,6 +96,26 @@ INT_PTR CALLBACK duckDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     return confirmingDialogProc<DuckChoice, showDuck, confirmDuck>(dialog, message, wParam, lParam);
 }
 
+void initialisePassword(HWND, std::u16string&) {}
+
+// The rule on the first field, then the second must repeat it; either failure keeps the dialog
+// with the focus where the operator mends it.
+void confirmPassword(HWND dialog, std::u16string& password) {
+    const std::u16string first = controlText(dialog, IDC_WEB_NEW_PASSWORD);
+    if (const std::u16string refusal = passwordRuleMessage(first); !refusal.empty()) {
+        showAppMessage(dialog, refusal, MessageIcon::warning);
+        focusAndSelect(dialog, IDC_WEB_NEW_PASSWORD);
+        return;
+    }
+    if (controlText(dialog, IDC_WEB_REPEAT_PASSWORD) != first) {
+        showAppMessage(dialog, passwordsDiffer, MessageIcon::warning);
+        focusAndSelect(dialog, IDC_WEB_REPEAT_PASSWORD);
+        return;
+    }
+    password = first;
+    EndDialog(dialog, IDOK);
+}
+
 }  // namespace
 
 int editPowerRule(HWND owner, PowerRule rule, PowerRuleChoice& choice) {
@@ -105,4 +128,9 @@ int editPowerRule(HWND owner, PowerRule rule, PowerRuleChoice& choice) {
 
 int editDuck(HWND owner, DuckChoice& choice) {
     return editInDialog(owner, IDD_DUCK, duckDialogProc, choice);
+}
+
+int editWebPassword(HWND owner, std::u16string& password) {
+    return editInDialog(owner, IDD_WEB_PASSWORD,
+                        confirmingDialogProc<std::u16string, initialisePassword, confirmPassword>, password);
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "audio/win32/ToolsSource.h"
@@ -9,8 +10,9 @@
 #include "data/Text.h"
 #include "data/win32/Win32Prompt.h"
 #include "system/DeviceBar.h"
-#include "ui/PageTexts.h"
 #include "system/SettingsEdits.h"
+#include "system/win32/LocalAddresses.h"
+#include "ui/PageTexts.h"
 #include "ui/win32/BackupDialogs.h"
 #include "ui/win32/DialogSupport.h"
 #include "ui/win32/OutputDeviceDialog.h"
@@ -19,6 +21,9 @@
 #include "ui/win32/SettingsDialogs.h"
 #include "ui/win32/SettingsPageIds.h"
 #include "ui/win32/StatusBarIds.h"
+#include "web/ConsoleAddresses.h"
+#include "web/WebConsoleStatus.h"
+#include "web/WebSettingsStore.h"
 #include "winutil/GdiObjects.h"
 #include "winutil/PngResource.h"
 
@@ -57,16 +62,37 @@ constexpr std::u16string_view amplifierAdvice =
     u"2. 开的时间比第一个节目早 2 分钟, 关的时间比最后一个节目晚 2 分钟\n\n"
     u"功放开着却没有声音时, 先查功放的音量旋钮和音频线。";
 constexpr std::u16string_view timetableAdvice = u"作息表切换：\n可通过备份、还原实现";
+constexpr std::u16string_view portNotANumber = u"端口须是1到65535之间的整数";
+
+// A window's message boxes, remembering whether it showed one: a failed save has told the
+// operator already, a refusal only comes back in the result.
+class TellingPrompt : public Prompt {
+public:
+    explicit TellingPrompt(HWND owner) : inner_(owner) {}
+    bool told() const { return told_; }
+    void showMessage(std::u16string_view text, MessageIcon icon) override {
+        told_ = true;
+        inner_.showMessage(text, icon);
+    }
+    bool askYesNo(std::u16string_view text) override { return inner_.askYesNo(text); }
+
+private:
+    Win32Prompt inner_;
+    bool told_ = false;
+};
 
 struct PageArguments {
     const PageContext& context;
     SettingsStore& settings;
     ProgramStore& programs;
     CalendarStore& calendar;
+    WebSettingsStore& web;
+    WebConsoleStatus& webStatus;
 };
 
-// The page while it exists: shows the settings and the logon-start options as their owner
-// changes them, and asks it for every change the operator makes.
+// The page while it exists: shows the settings and the logon-start options, the web console's
+// settings and whether it listens, as their owners change them, and asks the owners for every
+// change the operator makes.
 class SettingsPage : public ListObserver {
 public:
     SettingsPage(HWND window, const PageArguments& arguments)
@@ -75,17 +101,28 @@ public:
           loadPrompt_(arguments.context.loadPrompt),
           exeDir_(arguments.context.exeDir),
           settings_(arguments.settings),
+          web_(arguments.web),
+          webStatus_(arguments.webStatus),
           backup_{arguments.programs, arguments.calendar, arguments.context.fs} {}
 
     void setUp() {
         title_ = loadPngResource(GetModuleHandleW(nullptr), IDB_SETTINGS_TITLE);
         showAll();
         settings_.addObserver(*this);
+        web_.addObserver(*this);
+        webStatus_.addObserver(*this);
     }
 
-    void tearDown() { settings_.removeObserver(*this); }
+    void tearDown() {
+        webStatus_.removeObserver(*this);
+        web_.removeObserver(*this);
+        settings_.removeObserver(*this);
+    }
 
     void listChanged(const ListChange&) override { showAll(); }
+
+    // The PC may have joined another network since the list was last made.
+    void shown() { showWeb(); }
 
     void command(int id) {
         for (const RuleControls& controls : ruleControls) {
@@ -107,6 +144,9 @@ public:
             case IDC_BIOS_POWER_ON_LINK: inform(biosPowerOnAdvice); break;
             case IDC_AMPLIFIER_TIMER_LINK: inform(amplifierAdvice); break;
             case IDC_TIMETABLE_SWITCH: inform(timetableAdvice); break;
+            case IDC_WEB_ON: tickWeb(); break;
+            case IDC_WEB_PORT_APPLY: applyWebPort(); break;
+            case IDC_WEB_SET_PASSWORD: setWebPassword(); break;
         }
     }
 
@@ -115,7 +155,7 @@ public:
         PAINTSTRUCT ps;
         const HDC dc = BeginPaint(window_, &ps);
         fillPageTopLine(window_, dc, scale_);
-        RECT separator{300, 50, 301, 270};
+        RECT separator{300, 50, 301, 340};
         MapDialogRect(window_, &separator);
         const UniqueBrush brush(CreateSolidBrush(separatorColour));
         FillRect(dc, &separator, brush.get());
@@ -142,10 +182,25 @@ private:
         }
         setControlText(window_, IDC_DUCKING_TEXT, duckingText(settings.duckPercent));
         setControlText(window_, IDC_OUTPUT_DEVICE, displayedDeviceName(fixedView(settings.outputDevice)));
+        showWeb();
+    }
+
+    void showWeb() {
+        const WebSettingsRecord& web = web_.settings();
+        setChecked(window_, IDC_WEB_ON, web.on != 0);
+        // A port being typed stays until the stored one changes.
+        if (web.port != shownPort_) {
+            SetDlgItemInt(window_, IDC_WEB_PORT, static_cast<UINT>(web.port), FALSE);
+            shownPort_ = web.port;
+        }
+        setControlText(window_, IDC_WEB_PASSWORD_STATE, web.passwordSet != 0 ? u"(已设置密码)" : u"(未设置密码)");
+        setControlText(window_, IDC_WEB_ADDRESSES, consoleAddresses(localIpv4Addresses(), web.port));
+        setControlText(window_, IDC_WEB_STATUS, webStatus_.text());
     }
 
     void load() {
         settings_.load(loadPrompt_);
+        web_.load(&loadPrompt_);
         warmUpDevice(fixedView(settings_.settings().outputDevice), window_, toolsConfigFor(exeDir_));
         askMainWindow(IDC_REFRESH_BAR);
     }
@@ -188,6 +243,45 @@ private:
         settings_.setDuck(choice, prompt);
     }
 
+    void tickWeb() {
+        TellingPrompt prompt(window_);
+        report(web_.setOn(isChecked(window_, IDC_WEB_ON), prompt), prompt);
+        // A refusal tells no observer, and the box has already changed.
+        showWeb();
+    }
+
+    void applyWebPort() {
+        const std::optional<int> port = validateInteger(controlText(window_, IDC_WEB_PORT));
+        TellingPrompt prompt(window_);
+        if (!port) {
+            showAppMessage(window_, portNotANumber, MessageIcon::warning);
+        } else if (report(web_.setPort(*port, prompt), prompt)) {
+            return;
+        }
+        focusAndSelect(window_, IDC_WEB_PORT);
+    }
+
+    void setWebPassword() {
+        std::u16string password;
+        if (editWebPassword(window_, password) != IDOK) return;
+        TellingPrompt prompt(window_);
+        // The hash takes a moment on purpose.
+        const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        const WebSettingsResult result = web_.setPassword(password, prompt);
+        SetCursor(previous);
+        std::fill(password.begin(), password.end(), u'\0');
+        report(result, prompt);
+    }
+
+    // True when the change held; otherwise its message, unless the save has shown it already.
+    bool report(const WebSettingsResult& result, const TellingPrompt& prompt) {
+        if (result.ok) return true;
+        if (!prompt.told() && !result.message.empty()) {
+            showAppMessage(window_, result.message, result.refused ? MessageIcon::warning : MessageIcon::error);
+        }
+        return false;
+    }
+
     // The main window hides itself to the tray and passes the refresh on to the status bar.
     void askMainWindow(WORD command) { SendMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
@@ -198,6 +292,9 @@ private:
     Prompt& loadPrompt_;
     std::u16string exeDir_;
     SettingsStore& settings_;
+    WebSettingsStore& web_;
+    WebConsoleStatus& webStatus_;
+    int shownPort_ = 0;
     BackupTargets backup_;
     std::unique_ptr<Gdiplus::Bitmap> title_;
 };
@@ -233,6 +330,9 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_PAINT:
             page->paint();
             return TRUE;
+        case WM_SHOWWINDOW:
+            if (wParam) page->shown();
+            return FALSE;
         case WM_COMMAND:
             // Links answer their id as a command too, so they can be driven from outside.
             page->command(LOWORD(wParam));
@@ -250,7 +350,7 @@ INT_PTR CALLBACK settingsPageProc(HWND window, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 HWND createSettingsPage(HWND mainWindow, const PageContext& context, SettingsStore& settings, ProgramStore& programs,
-                        CalendarStore& calendar) {
-    const PageArguments arguments{context, settings, programs, calendar};
+                        CalendarStore& calendar, WebSettingsStore& web, WebConsoleStatus& webStatus) {
+    const PageArguments arguments{context, settings, programs, calendar, web, webStatus};
     return createPageDialog(IDD_SETTINGS_PAGE, mainWindow, settingsPageProc, reinterpret_cast<LPARAM>(&arguments));
 }

@@ -1,4 +1,4 @@
-// The settings page, its rule and duck dialogs and the shutdown countdown: templates, controls
+// The settings page, its rule, duck and web-password dialogs and the shutdown countdown: templates, controls
 // and the title picture. Plain macros, because the resource compiler reads this file too.
 #pragma once
 
@@ -8,6 +8,7 @@
 #define IDD_RESTART 146
 #define IDD_DUCK 147
 #define IDD_COUNTDOWN 148
+#define IDD_WEB_PASSWORD 149
 #define IDB_SETTINGS_TITLE 3135
 
 // The page's hidden frame that the title picture fills
@@ -44,6 +45,15 @@
 #define IDC_HIDE_TO_TRAY 1237
 // Hidden button: the shell's start-up command that loads the settings
 #define IDC_LOAD_SETTINGS 1426
+// The web console: on/off, the port and "应用", "设置密码…" and whether one is set, the
+// addresses to type into a browser, whether it listens
+#define IDC_WEB_ON 1810
+#define IDC_WEB_PORT 1811
+#define IDC_WEB_PORT_APPLY 1812
+#define IDC_WEB_SET_PASSWORD 1813
+#define IDC_WEB_PASSWORD_STATE 1814
+#define IDC_WEB_ADDRESSES 1815
+#define IDC_WEB_STATUS 1816
 
 // The rule dialogs: time pickers, and the day boxes Monday to Sunday
 #define IDC_DAILY_TIME 1428
@@ -57,6 +67,10 @@
 #define IDC_DUCK_FADE_IN 1577
 #define IDC_DUCK_FADE_OUT 1578
 #define IDC_DUCK_DEFAULTS 1579
+
+// The web console's password dialog
+#define IDC_WEB_NEW_PASSWORD 1817
+#define IDC_WEB_REPEAT_PASSWORD 1818
 
 // The countdown: its text line, and the band whose text is the count that it shows in large digits
 #define IDC_COUNTDOWN_TEXT 1446
