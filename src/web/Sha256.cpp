@@ -99,6 +99,10 @@ Sha256Digest sha256Of(std::span<const std::uint8_t> data) {
 }
 
 Sha256Digest hmacSha256(std::span<const std::uint8_t> key, std::span<const std::uint8_t> message) {
+    return KeyedHmac(key).mac(message);
+}
+
+KeyedHmac::KeyedHmac(std::span<const std::uint8_t> key) {
     std::uint8_t block[sha256BlockSize] = {};
     if (key.size() > sha256BlockSize) {
         const Sha256Digest shortened = sha256Of(key);
@@ -108,15 +112,19 @@ Sha256Digest hmacSha256(std::span<const std::uint8_t> key, std::span<const std::
     }
     std::uint8_t pad[sha256BlockSize];
     for (std::size_t i = 0; i < sha256BlockSize; ++i) pad[i] = block[i] ^ 0x36;
-    Sha256State inner;
-    sha256Start(inner);
-    sha256Update(inner, pad);
-    sha256Update(inner, message);
-    const Sha256Digest innerDigest = sha256Finish(inner);
+    sha256Start(inner_);
+    sha256Update(inner_, pad);
     for (std::size_t i = 0; i < sha256BlockSize; ++i) pad[i] = block[i] ^ 0x5c;
-    Sha256State outer;
-    sha256Start(outer);
-    sha256Update(outer, pad);
+    sha256Start(outer_);
+    sha256Update(outer_, pad);
+}
+
+Sha256Digest KeyedHmac::mac(std::span<const std::uint8_t> first, std::span<const std::uint8_t> second) const {
+    Sha256State inner = inner_;
+    sha256Update(inner, first);
+    sha256Update(inner, second);
+    const Sha256Digest innerDigest = sha256Finish(inner);
+    Sha256State outer = outer_;
     sha256Update(outer, innerDigest);
     return sha256Finish(outer);
 }

@@ -22,3 +22,16 @@ Sha256Digest sha256Of(std::span<const std::uint8_t> data);
 
 // HMAC-SHA256 (RFC 2104).
 Sha256Digest hmacSha256(std::span<const std::uint8_t> key, std::span<const std::uint8_t> message);
+
+// HMAC with the key's two padded blocks hashed once: each of PBKDF2's many rounds then costs two
+// compressions instead of four.
+class KeyedHmac {
+public:
+    explicit KeyedHmac(std::span<const std::uint8_t> key);
+    // The MAC of `first` followed by `second`.
+    Sha256Digest mac(std::span<const std::uint8_t> first, std::span<const std::uint8_t> second = {}) const;
+
+private:
+    Sha256State inner_;
+    Sha256State outer_;
+};
