@@ -5,6 +5,7 @@
 # default sound output (Wine then lists "Default DirectSound Device"), Xvfb on a free display,
 # the zh_CN.UTF-8 locale (Chinese text and arguments), Wine booted once. Everything it started
 # (its wineserver, Xvfb) is ended on exit, by prefix and by pid.
+# LVTX_WINE_HTTP=1 starts Wine's HTTP service before COMMAND (up to a minute more).
 # LVTX_WINE_KEEP=1 keeps the temp folder for inspection; LVTX_NO_SOUND=1 leaves out the null
 # device, so that Wine has no sound device at all.
 set -u
@@ -56,6 +57,15 @@ export DISPLAY=":$(head -n1 "$root/display")"
 "$wine_dir/wine64" wineboot -i >/dev/null 2>&1 </dev/null 9>&-
 # wineboot returns before its services settle; a first real program confirms the prefix is usable.
 "$wine_dir/wine64" cmd /c exit >/dev/null 2>&1 </dev/null 9>&-
+
+# Wine's HTTP service (for the web console) starts only once the boot's services have let go of
+# the service database, and a start refused before stays refused; it is started here, bounded.
+if [ "${LVTX_WINE_HTTP:-0}" = 1 ]; then
+    for _ in $(seq 20); do
+        "$wine_dir/wine64" net start http >/dev/null 2>&1 </dev/null 9>&- && break
+        sleep 3
+    done
+fi
 
 export LVTX_WINE_READY=1
 "$@"
