@@ -36,7 +36,8 @@ bool logHas(const std::wstring& path, const std::wstring& part) {
 
 // Wine's HTTP service starts only once the boot's services have let go of the service database,
 // and a start asked for earlier (the program's own) stays refused; the harness starts it first
-// (LVTX_WINE_HTTP=1), as Windows has it running from its start.
+// (LVTX_WINE_HTTP=1), as Windows has it running from its start. Without it the test says so and
+// skips: nothing here could listen.
 bool httpServiceRunning() {
     const SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
     if (manager == nullptr) return false;
@@ -92,7 +93,8 @@ TEST_F(LvtxTest, TheWebConsoleLogsInStopsAndPlaysAndRefusesWhatItMust) {
     const std::string bell = json{{"name", "上课铃"}}.dump();
     EXPECT_EQ(statusOf(browser.call(L"POST", L"/api/play", bell)), 403) << "no CSRF token";
     EXPECT_TRUE(column(app, nowPlayingListId, 0).empty()) << "a refused request changes nothing";
-    EXPECT_EQ(statusOf(browser.call(L"POST", L"/api/play", bell, token)), 200);
+    const auto played = browser.call(L"POST", L"/api/play", bell, token);
+    EXPECT_EQ(statusOf(played), 200) << (played ? played->body : std::string("no answer"));
     ASSERT_TRUE(waitUntil([&] { return column(app, nowPlayingListId, 0) == std::vector<std::wstring>{L"上课铃(手动)"}; },
                           dialogTimeoutMs))
         << "the program's own now-playing list";
