@@ -2,29 +2,17 @@
 
 #include <algorithm>
 
-namespace {
+#include "data/Text.h"
 
-std::u16string number(int value) {
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
-}
+namespace {
 
 std::u16string addressLine(std::u16string_view host, int port) {
     std::u16string line(u"http://");
     line += host;
     line += u':';
-    line += number(port);
+    line += formatNumber(port);
     line += u'/';
     return line;
-}
-
-std::u16string dotted(const Ipv4Bytes& address) {
-    std::u16string text;
-    for (const std::uint8_t octet : address) {
-        if (!text.empty()) text += u'.';
-        text += number(octet);
-    }
-    return text;
 }
 
 // Nobody elsewhere on the network reaches these.
@@ -33,6 +21,15 @@ bool unreachable(const Ipv4Bytes& address) {
 }
 
 }  // namespace
+
+std::u16string dottedAddress(const Ipv4Bytes& address) {
+    std::u16string text;
+    for (const std::uint8_t octet : address) {
+        if (!text.empty()) text += u'.';
+        text += formatNumber(octet);
+    }
+    return text;
+}
 
 std::u16string consoleAddresses(const std::vector<Ipv4Bytes>& addresses, int port) {
     std::vector<Ipv4Bytes> shown;
@@ -44,7 +41,7 @@ std::u16string consoleAddresses(const std::vector<Ipv4Bytes>& addresses, int por
     std::u16string text;
     for (const Ipv4Bytes& address : shown) {
         if (!text.empty()) text += u"\r\n";
-        text += addressLine(dotted(address), port);
+        text += addressLine(dottedAddress(address), port);
     }
     return text;
 }

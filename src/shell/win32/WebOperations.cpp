@@ -15,6 +15,7 @@
 #include "system/DeviceBar.h"
 #include "system/win32/LocalAddresses.h"
 #include "system/win32/SystemVolumeReader.h"
+#include "web/ConsoleAddresses.h"
 #include "web/LogTail.h"
 #include "web/SilenceToday.h"
 #include "winutil/WideText.h"
@@ -36,14 +37,7 @@ std::string computerName() {
 // This PC's IPv4 addresses as a Host header may name them.
 std::vector<std::string> localAddresses() {
     std::vector<std::string> addresses;
-    for (const auto& octets : localIpv4Addresses()) {
-        std::string text;
-        for (const std::uint8_t octet : octets) {
-            if (!text.empty()) text += '.';
-            text += std::to_string(octet);
-        }
-        addresses.push_back(text);
-    }
+    for (const auto& address : localIpv4Addresses()) addresses.push_back(toUtf8(dottedAddress(address)));
     return addresses;
 }
 
