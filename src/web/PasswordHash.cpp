@@ -33,6 +33,10 @@ bool passwordMatches(const PasswordHashRecord& hash, std::string_view passwordUt
     return sameBytesConstantTime(derived, hash.key);
 }
 
+bool sameHash(const PasswordHashRecord& a, const PasswordHashRecord& b) {
+    return a.algorithm == b.algorithm && a.iterations == b.iterations && a.salt == b.salt && a.key == b.key;
+}
+
 bool sameBytesConstantTime(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
     if (a.size() != b.size()) return false;
     std::uint8_t difference = 0;

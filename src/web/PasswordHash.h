@@ -22,5 +22,13 @@ std::optional<PasswordHashRecord> hashPassword(std::string_view passwordUtf8, Pa
 // Derives with the stored salt and count and compares every byte whatever the first difference.
 bool passwordMatches(const PasswordHashRecord& hash, std::string_view passwordUtf8, PasswordKdf& kdf);
 
+// A password already checked against a stored hash, elsewhere.
+struct PasswordVerdict {
+    PasswordHashRecord against;
+    bool matches = false;
+};
+// Every field and byte alike.
+bool sameHash(const PasswordHashRecord& a, const PasswordHashRecord& b);
+
 // Equal sizes and bytes, the time spent depending on the size alone.
 bool sameBytesConstantTime(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b);

@@ -17,6 +17,7 @@ using nlohmann::ordered_json;
 struct WebRouter::Call {
     const WebRequest& request;
     std::int64_t nowMs;
+    const PasswordVerdict* loginAhead = nullptr;
     const WebSession* session = nullptr;
     json body;  // an object
 };
@@ -119,9 +120,10 @@ WebRouter::WebRouter(WebConsoleOperations& operations, const WebSettingsStore& s
                      WebPageAssets page)
     : operations_(operations), settings_(settings), random_(random), page_(std::move(page)) {}
 
-std::optional<WebResponse> WebRouter::handle(const WebRequest& request, std::int64_t steadyMs) {
+std::optional<WebResponse> WebRouter::handle(const WebRequest& request, std::int64_t steadyMs,
+                                             const PasswordVerdict* loginAhead) {
     if (!isLocalNetworkClient(request.clientAddress)) return std::nullopt;
-    WebResponse response = route(request, steadyMs);
+    WebResponse response = route(request, steadyMs, loginAhead);
     response.headers.set("X-Frame-Options", "DENY");
     response.headers.set("Content-Security-Policy", "default-src 'self'");
     response.headers.set("Cache-Control", "no-store");
@@ -130,7 +132,7 @@ std::optional<WebResponse> WebRouter::handle(const WebRequest& request, std::int
     return response;
 }
 
-WebResponse WebRouter::route(const WebRequest& request, std::int64_t steadyMs) {
+WebResponse WebRouter::route(const WebRequest& request, std::int64_t steadyMs, const PasswordVerdict* loginAhead) {
     const auto host = request.headers.find("Host");
     if (!host || !hostAllowed(*host, operations_.hostNames(), settings_.settings().port)) {
         return errorResponse(421, webError::badHost);
@@ -150,7 +152,7 @@ WebResponse WebRouter::route(const WebRequest& request, std::int64_t steadyMs) {
     // Whatever changes anything comes as a POST from a page of this console.
     if (found->changes && (request.method != "POST" || !sameOrigin(request))) return errorResponse(403, webError::forbidden);
 
-    Call call{request, steadyMs};
+    Call call{request, steadyMs, loginAhead};
     if (found->path.starts_with("/api/")) {
         if (settings_.settings().on == 0) return errorResponse(503, webError::consoleOff);
         if (found->needsSession) {
@@ -189,7 +191,7 @@ WebResponse WebRouter::login(Call& call) {
     if (lockout_.lockedOut(address, call.nowMs)) return errorResponse(429, webError::lockedOut);
     const auto password = call.body.find("password");
     if (password == call.body.end() || !password->is_string()) return errorResponse(400, webError::badJson);
-    if (!settings_.passwordMatches(password->get_ref<const std::string&>())) {
+    if (!settings_.passwordMatches(password->get_ref<const std::string&>(), call.loginAhead)) {
         log(webLog::wrongPassword, call.request);
         if (!lockout_.loginFailed(address, call.nowMs)) return errorResponse(401, webError::wrongPassword);
         log(webLog::lockedOut, call.request);

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "web/LoginLockout.h"
+#include "web/PasswordHash.h"
 #include "web/PasswordKdf.h"
 #include "web/WebConsoleOperations.h"
 #include "web/WebMessage.h"
@@ -37,10 +38,14 @@ public:
     WebRouter& operator=(const WebRouter&) = delete;
 
     // None: the client is outside the local network, and the server drops it unanswered.
-    // `steadyMs` is a steady clock's milliseconds, for the sessions and the lockout.
-    std::optional<WebResponse> handle(const WebRequest& request, std::int64_t steadyMs);
+    // `steadyMs` is a steady clock's milliseconds, for the sessions and the lockout; `loginAhead`
+    // a login's password checked beforehand (web/LoginAhead.h).
+    std::optional<WebResponse> handle(const WebRequest& request, std::int64_t steadyMs,
+                                      const PasswordVerdict* loginAhead = nullptr);
 
     std::size_t sessionCount() const { return sessions_.size(); }
+    // A login from there is answered 429 without its password being looked at.
+    bool lockedOut(std::string_view address, std::int64_t steadyMs) const { return lockout_.lockedOut(address, steadyMs); }
 
 private:
     struct Call;
@@ -53,7 +58,7 @@ private:
     };
     static const Route routes[];
 
-    WebResponse route(const WebRequest& request, std::int64_t steadyMs);
+    WebResponse route(const WebRequest& request, std::int64_t steadyMs, const PasswordVerdict* loginAhead);
     void log(std::u16string_view what, const WebRequest& request);
 
     WebResponse page(Call& call);

@@ -42,8 +42,10 @@ WebSettingsResult WebSettingsStore::setPassword(std::u16string_view password, Pr
     return changed(prompt);
 }
 
-bool WebSettingsStore::passwordMatches(std::string_view passwordUtf8) const {
-    return settings_.passwordSet != 0 && ::passwordMatches(settings_.password, passwordUtf8, kdf_);
+bool WebSettingsStore::passwordMatches(std::string_view passwordUtf8, const PasswordVerdict* ahead) const {
+    if (settings_.passwordSet == 0) return false;
+    if (ahead != nullptr && sameHash(ahead->against, settings_.password)) return ahead->matches;
+    return ::passwordMatches(settings_.password, passwordUtf8, kdf_);
 }
 
 WebSettingsResult WebSettingsStore::changed(Prompt& prompt) {

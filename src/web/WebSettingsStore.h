@@ -10,6 +10,7 @@
 #include "data/DataFileSave.h"
 #include "data/ListChange.h"
 #include "data/Prompt.h"
+#include "web/PasswordHash.h"
 #include "web/PasswordKdf.h"
 #include "web/WebSettingsRecord.h"
 
@@ -44,8 +45,9 @@ public:
     // 8 to 128 characters; a new salt, and every session ends.
     WebSettingsResult setPassword(std::u16string_view password, Prompt& prompt);
 
-    // False without a password.
-    bool passwordMatches(std::string_view passwordUtf8) const;
+    // False without a password. A verdict made against the hash still in force is taken as it
+    // is; otherwise (none, or the password changed meanwhile) the password is derived here.
+    bool passwordMatches(std::string_view passwordUtf8, const PasswordVerdict* ahead = nullptr) const;
 
 private:
     WebSettingsResult changed(Prompt& prompt);

@@ -8,6 +8,7 @@
 #include "support/HolidaySamples.h"
 #include "support/MemoryDataFolder.h"
 #include "support/ProgramSamples.h"
+#include "web/LoginAhead.h"
 #include "web/WebRouter.h"
 #include "web/WebSettingsStore.h"
 
@@ -336,4 +337,34 @@ TEST(WebRouter, ThePlanOfADay) {
     const json programs = bodyOf(c.get("/api/programs"));
     EXPECT_EQ(programs["programs"][1], json({{"name", "眼保健操"}, {"enabled", false}}));
     EXPECT_EQ(bodyOf(c.get("/api/instant")), json::parse(R"({"items":["国歌.mp3","校歌.mp3"],"current":0})"));
+}
+
+// The server derives a login's password on its own thread and hands the router the verdict: the
+// router takes it as it is while the password it was made against is still in force, derives
+// anew when the password changed meanwhile, and never lets it past a locked address.
+TEST(WebRouter, ALoginCheckedAheadCountsOnlyAgainstThePasswordInForce) {
+    Console c;
+    auto loginWith = [&](std::string_view password, const PasswordHashRecord& against) {
+        const WebRequest r = c.request("POST", "/api/login", json{{"password", password}}.dump());
+        const auto ahead = checkLoginAhead(r, against, c.kdf);
+        EXPECT_TRUE(ahead.has_value());
+        const int derivations = c.kdf.derivations;
+        const auto answer = c.router.handle(r, c.clock, ahead ? &*ahead : nullptr);
+        return std::pair{answer ? answer->status : 0, c.kdf.derivations - derivations};
+    };
+    const PasswordHashRecord first = c.store.settings().password;
+    EXPECT_EQ(loginWith("correct horse", first), std::pair(200, 0));
+    EXPECT_EQ(loginWith("wrong horse", first), std::pair(401, 0));
+
+    ASSERT_TRUE(c.store.setPassword(u"new password", c.data.prompt).saved);
+    EXPECT_EQ(loginWith("correct horse", first), std::pair(401, 1)) << "made against the old password";
+    EXPECT_EQ(loginWith("new password", first), std::pair(200, 1));
+
+    EXPECT_FALSE(checkLoginAhead(c.request("GET", "/api/status"), first, c.kdf));
+    EXPECT_FALSE(checkLoginAhead(c.request("POST", "/api/login", "{\"password\":1}"), first, c.kdf));
+    EXPECT_FALSE(checkLoginAhead(c.request("POST", "/api/login", "not json"), first, c.kdf));
+
+    for (int i = 0; i < 5; ++i) c.login("guess");
+    EXPECT_TRUE(c.router.lockedOut(c.client, c.clock));
+    EXPECT_EQ(loginWith("new password", c.store.settings().password).first, 429);
 }

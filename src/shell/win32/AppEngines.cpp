@@ -95,8 +95,9 @@ void startWebConsole() {
     AppEngines& engines = appEngines();
     engines.webOperations = makeWebOperations(state, engines);
     static CngRandomBytes random;
+    static CngPasswordKdf kdf;
     engines.webConsole = WebConsoleHost::create(WebConsoleParts{
-        state.web, state.webStatus, *engines.webOperations, random,
+        state.web, state.webStatus, *engines.webOperations, random, kdf,
         [](DWORD code) { return systemMessageText(code); }});
 }
 

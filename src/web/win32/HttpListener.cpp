@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/Text.h"
+#include "web/WebRouter.h"
 #include "winutil/WideText.h"
 
 namespace {
@@ -146,6 +147,28 @@ void send(HANDLE queue, HTTP_REQUEST_ID id, const WebResponse& answer, ULONG fla
     HttpSendHttpResponse(queue, id, flags, &response, nullptr, &sent, nullptr, 0, nullptr, nullptr);
 }
 
+// An answer without a body that also ends the connection.
+void sendAndClose(HANDLE queue, HTTP_REQUEST_ID id, int status) {
+    WebResponse closing;
+    closing.status = status;
+    send(queue, id, closing, HTTP_SEND_RESPONSE_FLAG_DISCONNECT);
+}
+
+// False when the body cannot be read (the client went away); a body over the limit is kept
+// just past it.
+bool readRestOfBody(HANDLE queue, HTTP_REQUEST_ID id, std::string& body) {
+    std::array<char, 4096> chunk{};
+    while (body.size() <= maxRequestBody) {
+        ULONG read = 0;
+        const ULONG result = HttpReceiveRequestEntityBody(queue, id, 0, chunk.data(), static_cast<ULONG>(chunk.size()),
+                                                          &read, nullptr);
+        if (result == ERROR_HANDLE_EOF) return true;
+        if (result != NO_ERROR) return false;
+        body.append(chunk.data(), read);
+    }
+    return true;
+}
+
 }  // namespace
 
 HttpListener::HttpListener(int port, RequestAnswer answer, ListenOpened opened)
@@ -228,20 +251,24 @@ void HttpListener::receive() {
         const ULONG result = HttpReceiveHttpRequest(queue, HTTP_NULL_ID, HTTP_RECEIVE_REQUEST_FLAG_COPY_BODY, request,
                                                     static_cast<ULONG>(buffer.size() * sizeof(std::uint64_t)),
                                                     &received, nullptr);
-        if (result == ERROR_MORE_DATA || (result == NO_ERROR && (request->Flags & HTTP_REQUEST_FLAG_MORE_ENTITY_BODY_EXISTS))) {
-            WebResponse tooLarge;
-            tooLarge.status = 413;
-            send(queue, request->RequestId, tooLarge, HTTP_SEND_RESPONSE_FLAG_DISCONNECT);
+        if (result == ERROR_MORE_DATA) {
+            sendAndClose(queue, request->RequestId, 413);
             continue;
         }
         if (result != NO_ERROR) return;
-        const std::optional<WebResponse> answer = answer_(webRequestOf(*request));
+        WebRequest web = webRequestOf(*request);
+        // The system hands over the body that has arrived so far; the rest is read here, up to
+        // one byte past the router's limit so that the router refuses it.
+        if ((request->Flags & HTTP_REQUEST_FLAG_MORE_ENTITY_BODY_EXISTS) != 0 &&
+            !readRestOfBody(queue, request->RequestId, web.body)) {
+            sendAndClose(queue, request->RequestId, 400);
+            continue;
+        }
+        const std::optional<WebResponse> answer = answer_(web);
         if (answer) {
             send(queue, request->RequestId, *answer, 0);
         } else {
-            WebResponse dropped;
-            dropped.status = 403;
-            send(queue, request->RequestId, dropped, HTTP_SEND_RESPONSE_FLAG_DISCONNECT);
+            sendAndClose(queue, request->RequestId, 403);
         }
     }
 }

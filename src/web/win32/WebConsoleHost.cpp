@@ -2,26 +2,36 @@
 
 #include "web/ConsolePage.h"
 #include "web/ListenFailure.h"
+#include "web/LoginAhead.h"
 #include "web/WebTexts.h"
 #include "winutil/UniqueHandle.h"
+
+// One question handed to the user-interface thread: whether a login's address is locked out, or
+// the answer to a request. Both threads hold it, so a late answer after the listener gave up
+// writes into memory that is still there.
+struct WebExchange {
+    enum class Ask { lockedOut, answer };
+    Ask ask = Ask::answer;
+    WebRequest request;
+    std::optional<PasswordVerdict> loginAhead;
+    bool lockedOut = true;
+    std::optional<WebResponse> answer;
+    UniqueHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
 
 namespace {
 
 constexpr wchar_t windowClass[] = L"LvtxWebConsole";
-constexpr UINT answerMessage = WM_APP + 1;
+constexpr UINT exchangeMessage = WM_APP + 1;
 constexpr UINT openedMessage = WM_APP + 2;
 constexpr std::u16string_view openingText = u"网页控制台正在开启…";
 // A user-interface thread held up longer than this (a modal loop does not hold it up) gets the
 // client a "busy" answer instead of a hung connection.
 constexpr DWORD answerTimeoutMs = 10000;
 
-// One request handed to the user-interface thread. Both threads hold it, so a late answer
-// after the listener gave up writes into memory that is still there.
-struct Exchange {
-    WebRequest request;
-    std::optional<WebResponse> answer;
-    UniqueHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-};
+std::int64_t steadyMs() {
+    return static_cast<std::int64_t>(GetTickCount64());
+}
 
 WebResponse busyAnswer() {
     WebResponse busy;
@@ -62,7 +72,9 @@ WebConsoleHost::WebConsoleHost(WebConsoleParts parts, HWND window)
 
 WebConsoleHost::~WebConsoleHost() {
     parts_.settings.removeObserver(*this);
-    // The listener's thread ends before the window that its requests go to.
+    // The listener's thread ends before the window that its requests go to; a request waiting
+    // for this thread, which will not answer it now, is told at once.
+    if (leaving_) SetEvent(leaving_.get());
     listener_.reset();
     DestroyWindow(window_);
 }
@@ -74,6 +86,10 @@ void WebConsoleHost::listChanged(const ListChange&) {
 void WebConsoleHost::apply() {
     const WebSettingsRecord& settings = parts_.settings.settings();
     const bool wanted = settings.on != 0 && settings.passwordSet != 0;
+    {
+        const std::lock_guard<std::mutex> guard(hashLock_);
+        storedHash_ = settings.passwordSet != 0 ? std::optional<PasswordHashRecord>(settings.password) : std::nullopt;
+    }
     if (wanted && listener_ && listeningPort_ == settings.port) return;
     ++listenGeneration_;
     if (listener_) {
@@ -108,16 +124,35 @@ void WebConsoleHost::opened(unsigned generation, DWORD error) {
     parts_.status.set(true, listening.status);
 }
 
-std::optional<WebResponse> WebConsoleHost::answerOnUiThread(const WebRequest& request) {
-    auto exchange = std::make_shared<Exchange>();
-    if (!exchange->done) return busyAnswer();
-    exchange->request = request;
-    auto* handed = new std::shared_ptr<Exchange>(exchange);
-    if (!PostMessageW(window_, answerMessage, 0, reinterpret_cast<LPARAM>(handed))) {
+std::optional<PasswordHashRecord> WebConsoleHost::storedHash() {
+    const std::lock_guard<std::mutex> guard(hashLock_);
+    return storedHash_;
+}
+
+bool WebConsoleHost::handOver(const std::shared_ptr<WebExchange>& exchange) {
+    if (!exchange->done || !leaving_) return false;
+    auto* handed = new std::shared_ptr<WebExchange>(exchange);
+    if (!PostMessageW(window_, exchangeMessage, 0, reinterpret_cast<LPARAM>(handed))) {
         delete handed;
-        return busyAnswer();
+        return false;
     }
-    if (WaitForSingleObject(exchange->done.get(), answerTimeoutMs) != WAIT_OBJECT_0) return busyAnswer();
+    const HANDLE waits[] = {exchange->done.get(), leaving_.get()};
+    return WaitForMultipleObjects(2, waits, FALSE, answerTimeoutMs) == WAIT_OBJECT_0;
+}
+
+std::optional<WebResponse> WebConsoleHost::answerOnUiThread(const WebRequest& request) {
+    auto exchange = std::make_shared<WebExchange>();
+    exchange->request = request;
+    // A login's password is derived here, unless its address is locked out: then it costs nothing.
+    const std::optional<PasswordHashRecord> hash = storedHash();
+    if (hash && isLoginRequest(request)) {
+        exchange->ask = WebExchange::Ask::lockedOut;
+        if (!handOver(exchange)) return busyAnswer();
+        if (!exchange->lockedOut) exchange->loginAhead = checkLoginAhead(request, *hash, parts_.kdf);
+        exchange->ask = WebExchange::Ask::answer;
+        ResetEvent(exchange->done.get());
+    }
+    if (!handOver(exchange)) return busyAnswer();
     return exchange->answer;
 }
 
@@ -127,13 +162,16 @@ LRESULT CALLBACK WebConsoleHost::windowProc(HWND window, UINT message, WPARAM wP
         if (host != nullptr) host->opened(static_cast<unsigned>(wParam), static_cast<DWORD>(lParam));
         return 0;
     }
-    if (message != answerMessage) return DefWindowProcW(window, message, wParam, lParam);
-    const std::unique_ptr<std::shared_ptr<Exchange>> handed(reinterpret_cast<std::shared_ptr<Exchange>*>(lParam));
-    Exchange& exchange = **handed;
-    if (host != nullptr) {
-        exchange.answer = host->router_.handle(exchange.request, static_cast<std::int64_t>(GetTickCount64()));
-    } else {
+    if (message != exchangeMessage) return DefWindowProcW(window, message, wParam, lParam);
+    const std::unique_ptr<std::shared_ptr<WebExchange>> handed(reinterpret_cast<std::shared_ptr<WebExchange>*>(lParam));
+    WebExchange& exchange = **handed;
+    if (host == nullptr) {
         exchange.answer = busyAnswer();
+    } else if (exchange.ask == WebExchange::Ask::lockedOut) {
+        exchange.lockedOut = host->router_.lockedOut(exchange.request.clientAddress, steadyMs());
+    } else {
+        exchange.answer = host->router_.handle(exchange.request, steadyMs(),
+                                               exchange.loginAhead ? &*exchange.loginAhead : nullptr);
     }
     SetEvent(exchange.done.get());
     return 0;

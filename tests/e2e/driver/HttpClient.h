@@ -1,10 +1,13 @@
 #pragma once
-// An HTTP client for the web console's tests, on the system's WinHTTP: one session, whose
-// cookies it keeps and sends like a browser, and one request at a time with a time limit.
+// An HTTP client for the web console's tests, on plain sockets: it keeps the cookies it is given
+// and sends them back like a browser, and sends each request whole in one write on a connection
+// of its own, as browsers send a small request. Wine's HTTP service drops a request whose body
+// comes in a write after its headers (as WinHTTP sends it), now and then, unanswered.
+#include <winsock2.h>
+
 #include <windows.h>
 
-#include <winhttp.h>
-
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -23,11 +26,15 @@ public:
     HttpClient(const HttpClient&) = delete;
     HttpClient& operator=(const HttpClient&) = delete;
 
-    // None when the server did not answer.
+    // None when the server did not answer in time. A "Host" among `headers` replaces the usual one.
     std::optional<HttpReply> call(const wchar_t* method, const std::wstring& path, const std::string& body = {},
                                   const std::vector<std::pair<std::wstring, std::wstring>>& headers = {});
 
 private:
-    HINTERNET session_ = nullptr;
-    HINTERNET connection_ = nullptr;
+    std::optional<std::string> exchange(const std::string& request);
+    void keepCookies(const std::string& head);
+
+    int port_;
+    bool started_ = false;
+    std::map<std::string, std::string> cookies_;
 };
