@@ -28,6 +28,14 @@ ListenTexts listenFailureTexts(std::uint32_t code, int port, std::u16string_view
             formatText(u"网页控制台 ◆ 启动失败 ◆ 端口 %s 错误 %s", {number, codeText})};
 }
 
+ListenTexts askingRightsTexts(int port) {
+    const std::u16string number = formatNumber(port);
+    return {formatText(u"网页控制台需要管理员权限才能使用端口 %s：请在 Windows 的提示中点“是”，"
+                       u"本软件将为所有用户开放该端口。",
+                       {number}),
+            formatText(u"网页控制台 ◆ 端口 %s 没有权限 ◆ 请求管理员开放", {number})};
+}
+
 ListenTexts listeningTexts(int port) {
     const std::u16string number = formatNumber(port);
     return {formatText(u"网页控制台已开启，端口 %s", {number}), formatText(u"网页控制台 ◆ 开启 ◆ 端口 %s", {number})};
