@@ -97,7 +97,7 @@ void startWebConsole() {
     static CngRandomBytes random;
     engines.webConsole = WebConsoleHost::create(WebConsoleParts{
         state.web, state.webStatus, *engines.webOperations, random,
-        [](DWORD code) { return systemMessageText(code); }});
+        [](DWORD code) { return systemMessageText(code); }, [] { return shellWindows().mainWindow; }});
 }
 
 void stopEngines() {

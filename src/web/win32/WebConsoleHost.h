@@ -2,13 +2,16 @@
 // The web console while the program runs: it listens while its settings say so (switched on,
 // with a password), on their port, and follows every change of them. Each request is answered
 // on the user-interface thread, where the lists and engines live: the listener's thread hands
-// it over through a message-only window and waits, bounded, for the answer.
+// it over through a message-only window and waits, bounded, for the answer. A port the operator
+// has just chosen that the system refuses for want of rights is offered to every user through
+// Windows' prompt for an administrator, once (web/PortRightsAsk.h).
 #include <windows.h>
 
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "web/PortRightsAsk.h"
 #include "web/WebConsoleStatus.h"
 #include "web/WebRouter.h"
 #include "web/WebSettingsStore.h"
@@ -20,6 +23,8 @@ struct WebConsoleParts {
     WebConsoleOperations& operations;
     RandomBytes& random;
     std::function<std::u16string(DWORD code)> systemText;
+    // The window Windows' prompt for an administrator belongs to.
+    std::function<HWND()> promptOwner;
 };
 
 class WebConsoleHost : public ListObserver {
@@ -37,6 +42,9 @@ private:
     void apply();
     // The listener's thread has opened the port, or failed to.
     void opened(unsigned generation, DWORD error);
+    void askForRights();
+    // The elevated commands asked for in `generation` have run (0), or not.
+    void granted(unsigned generation, DWORD result);
     // On the listener's thread.
     std::optional<WebResponse> answerOnUiThread(const WebRequest& request);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -47,4 +55,5 @@ private:
     std::unique_ptr<HttpListener> listener_;
     int listeningPort_ = 0;
     unsigned listenGeneration_ = 0;
+    PortRightsAsk rightsAsk_;
 };
