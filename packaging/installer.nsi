@@ -1,10 +1,12 @@
 ; The installer lvtx-<version>-setup.exe and the uninstaller uninst.exe it writes.
 ; scripts/package.sh builds it from the staged program folder:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=… -DPRODUCT=… -DMUTEX=… -DWATCHDOG_STOP=… \
+;            -DWEB_PORT=… -DWEB_RULE=… \
 ;            -DSTAGE=<program folder> -DREMOVAL_LIST=<nsh> -DICON=<ico> -DOUTFILE=<exe> installer.nsi
-; VERSION, PRODUCT (the product's name), MUTEX (the running program's single-instance mutex) and
-; WATCHDOG_STOP (the event that ends the program's watcher) are the project's own, as CMake
-; writes them into the build folder's product.sh.
+; VERSION, PRODUCT (the product's name), MUTEX (the running program's single-instance mutex),
+; WATCHDOG_STOP (the event that ends the program's watcher), WEB_PORT (the web console's port at
+; first) and WEB_RULE (its firewall rules' name) are the project's own, as CMake writes them into
+; the build folder's product.sh.
 ; REMOVAL_LIST deletes exactly the staged files and then their folders when empty, so that
 ; whatever the user put into the program folder (songs in music\, say) stays.
 ; Both run with /S silently. The data folder %APPDATA%\lvtx.10 is never touched: an upgrade and
@@ -17,6 +19,14 @@ ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
+; The program's own port would otherwise be a literal "${WEB_PORT}" in netsh's commands.
+!ifndef WEB_PORT
+  !error "WEB_PORT is missing: scripts/package.sh passes it"
+!endif
+!ifndef WEB_RULE
+  !error "WEB_RULE is missing: scripts/package.sh passes it"
+!endif
+
 !define PUBLISHER "岚铃软件工作室"
 !define LAUNCHER "TolvarBroadcasting.exe"
 !define UNINSTALLER "uninst.exe"
@@ -28,6 +38,8 @@ SetCompressor /SOLID lzma
 !define MENU_LINK "${MENU_FOLDER}\${PRODUCT}.lnk"
 !define MENU_UNINSTALL_LINK "${MENU_FOLDER}\卸载 ${PRODUCT}.lnk"
 !define DESKTOP_LINK "$DESKTOP\${PRODUCT}.lnk"
+!define NETSH '"$SYSDIR\netsh.exe"'
+!define WEB_URL "http://+:${WEB_PORT}/"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -128,6 +140,33 @@ FunctionEnd
 !insertmacro DEFINE_END_RUNNING_COPY ""
 !insertmacro DEFINE_END_RUNNING_COPY "un."
 
+; Runs netsh hidden and logs its exit code. Its refusals are expected (nothing to delete, say), and
+; the program tells on its settings page what it lacks: no code of netsh's fails the installation.
+!macro NETSH what arguments
+  nsExec::Exec '${NETSH} ${arguments}'
+  Pop $0
+  DetailPrint "${what}：netsh 返回 $0"
+!macroend
+
+; The web console serves through the system's HTTP service: a program run without an
+; administrator's rights may listen only on a URL reserved for it, and the firewall lets only the
+; local network's clients reach the port, on a private or domain network. What an earlier copy
+; reserved and opened goes first, so that a repeated installation leaves one of each. Only the
+; rule of the installer's own port goes: those the settings page added for another port stay.
+Function openWebPort
+  !insertmacro NETSH "删除旧的网页控制台地址保留" "http delete urlacl url=${WEB_URL}"
+  !insertmacro NETSH "为所有用户保留网页控制台地址 ${WEB_URL}" `http add urlacl url=${WEB_URL} "sddl=D:(A;;GX;;;AU)"`
+  !insertmacro NETSH "删除旧的防火墙规则" `advfirewall firewall delete rule "name=${WEB_RULE}" protocol=tcp localport=${WEB_PORT}`
+  !insertmacro NETSH "防火墙允许局域网访问端口 ${WEB_PORT}" `advfirewall firewall add rule "name=${WEB_RULE}" dir=in action=allow protocol=TCP localport=${WEB_PORT} remoteip=localsubnet profile=private,domain`
+FunctionEnd
+
+; Every rule of the name goes, the settings page's for other ports too. A reservation the page
+; added for another port stays: the uninstaller does not know its port, and it opens nothing.
+Function un.closeWebPort
+  !insertmacro NETSH "删除网页控制台地址保留" "http delete urlacl url=${WEB_URL}"
+  !insertmacro NETSH "删除网页控制台的防火墙规则" `advfirewall firewall delete rule "name=${WEB_RULE}"`
+FunctionEnd
+
 Section
   Call endWatchers
   Call endRunningCopy
@@ -153,6 +192,8 @@ Section
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+  Call openWebPort
 SectionEnd
 
 Section "Uninstall"
@@ -168,6 +209,7 @@ Section "Uninstall"
   RMDir "${MENU_FOLDER}"
   Delete "${DESKTOP_LINK}"
 
+  Call un.closeWebPort
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   ; The logon start of the settings page names the removed program.
   DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"

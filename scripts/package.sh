@@ -37,7 +37,7 @@ removal=$stage/removal.nsh
 } >"$removal"
 
 makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DPRODUCT="$product" -DMUTEX="$mutex" \
-    -DWATCHDOG_STOP="$watchdog_stop"     -DSTAGE="$(realpath "$folder")" \
+    -DWATCHDOG_STOP="$watchdog_stop" -DWEB_PORT="$web_port" -DWEB_RULE="$web_rule" -DSTAGE="$(realpath "$folder")" \
     -DREMOVAL_LIST="$(realpath "$removal")" -DICON="$(realpath "$build/src/shell/win32/resources/lvtx.ico")" \
     -DOUTFILE="$(realpath -m "$setup")" packaging/installer.nsi
 rm -rf "$stage"

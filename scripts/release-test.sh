@@ -3,7 +3,8 @@
 # user would, in a fresh Wine environment. The zip must name its folder so that Windows reads
 # it; unpacked, its launcher starts the program; the installer installs, upgrades over a running
 # copy and writes an uninstaller that removes everything but the data folder
-# (tests/release/ReleaseTest.cpp).
+# (tests/release/ReleaseTest.cpp), reserving the web console's URL and opening its port, and the
+# uninstaller removes both.
 # LVTX_BUILD_DIR names a configured Windows build (default build/windows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +26,14 @@ python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.arg
 export LVTX_RELEASE_UNPACKED LVTX_RELEASE_SETUP
 LVTX_RELEASE_UNPACKED=$("$wine" winepath -w "$unpacked" 2>/dev/null)
 LVTX_RELEASE_SETUP=$("$wine" winepath -w "$root/$setup" 2>/dev/null)
+# Wine's netsh is a stub that logs its arguments: they show the installer's and the uninstaller's
+# netsh calls as Windows would run them (tests/release/netsh-calls.py).
+export WINEDEBUG=-all,fixme+netsh
+netsh_log="$WINEPREFIX/netsh.log"
 # Started from an unrelated folder: every program finds its files from its own.
 cd "$WINEPREFIX/drive_c"
-exec "$wine" "$build/tests/lvtx_release_tests.exe" --gtest_brief=1
+status=0
+"$wine" "$build/tests/lvtx_release_tests.exe" --gtest_brief=1 2>"$netsh_log" || status=$?
+grep -v "fixme:netsh" "$netsh_log" >&2 || true
+python3 "$root/tests/release/netsh-calls.py" "$netsh_log" "$web_port" "$web_rule" || status=1
+exit "$status"

@@ -19,13 +19,21 @@ ListenTexts listenFailureTexts(std::uint32_t code, int port, std::u16string_view
     }
     if (code == accessDenied) {
         return {formatText(u"网页控制台无法使用端口 %s：没有权限。请重新运行安装程序（它为默认端口开放权限），"
-                           u"或以管理员身份运行一次本软件。",
+                           u"或关闭再开启网页控制台，在 Windows 的管理员提示中点“是”。",
                            {number}),
-                formatText(u"网页控制台 ◆ 端口 %s 没有权限 ◆ 请重新安装或以管理员身份运行", {number})};
+                formatText(u"网页控制台 ◆ 端口 %s 没有权限 ◆ 请重新安装，或关闭再开启网页控制台并允许管理员提示", {number})};
     }
     const std::u16string codeText = formatNumber(code);
     return {formatText(u"网页控制台启动失败（端口 %s，错误 %s）：%s", {number, codeText, systemText}),
             formatText(u"网页控制台 ◆ 启动失败 ◆ 端口 %s 错误 %s", {number, codeText})};
+}
+
+ListenTexts askingRightsTexts(int port) {
+    const std::u16string number = formatNumber(port);
+    return {formatText(u"网页控制台需要管理员权限才能使用端口 %s：请在 Windows 的提示中点“是”，"
+                       u"本软件将为所有用户开放该端口。",
+                       {number}),
+            formatText(u"网页控制台 ◆ 端口 %s 没有权限 ◆ 请求管理员开放", {number})};
 }
 
 ListenTexts listeningTexts(int port) {

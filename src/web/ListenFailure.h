@@ -11,6 +11,8 @@ struct ListenTexts {
 };
 
 ListenTexts listenFailureTexts(std::uint32_t code, int port, std::u16string_view systemText);
+// The port refused for want of rights, and Windows' prompt for an administrator's shown.
+ListenTexts askingRightsTexts(int port);
 // "网页控制台已开启，端口 8765"
 ListenTexts listeningTexts(int port);
 // The console off: nothing listens.

@@ -4,13 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/Product.h"
 #include "web/PasswordKdf.h"
 
 inline constexpr std::int32_t pbkdf2Sha256Algorithm = 1;
 inline constexpr std::int32_t minPasswordIterations = 200'000;
 // A damaged count must not make every login take minutes.
 inline constexpr std::int32_t maxPasswordIterations = 10'000'000;
-inline constexpr std::int32_t defaultWebPort = 8765;
+inline constexpr std::int32_t defaultWebPort = product::webPort;
 
 struct PasswordHashRecord {
     std::int32_t algorithm;   // pbkdf2Sha256Algorithm

@@ -98,7 +98,7 @@ void startWebConsole() {
     static CngPasswordKdf kdf;
     engines.webConsole = WebConsoleHost::create(WebConsoleParts{
         state.web, state.webStatus, *engines.webOperations, random, kdf,
-        [](DWORD code) { return systemMessageText(code); }});
+        [](DWORD code) { return systemMessageText(code); }, [] { return shellWindows().mainWindow; }});
 }
 
 void stopEngines() {

@@ -4,6 +4,7 @@
 #include "web/ListenFailure.h"
 #include "web/LoginAhead.h"
 #include "web/WebTexts.h"
+#include "web/win32/ElevatedPortGrant.h"
 #include "winutil/UniqueHandle.h"
 
 // One question handed to the user-interface thread: whether a login's address is locked out, or
@@ -24,6 +25,7 @@ namespace {
 constexpr wchar_t windowClass[] = L"LvtxWebConsole";
 constexpr UINT exchangeMessage = WM_APP + 1;
 constexpr UINT openedMessage = WM_APP + 2;
+constexpr UINT grantedMessage = WM_APP + 3;
 constexpr std::u16string_view openingText = u"网页控制台正在开启…";
 // A user-interface thread held up longer than this (a modal loop does not hold it up) gets the
 // client a "busy" answer instead of a hung connection.
@@ -90,6 +92,7 @@ void WebConsoleHost::apply() {
         const std::lock_guard<std::mutex> guard(hashLock_);
         storedHash_ = settings.passwordSet != 0 ? std::optional<PasswordHashRecord>(settings.password) : std::nullopt;
     }
+    rightsAsk_.applied(wanted, settings.port);
     if (wanted && listener_ && listeningPort_ == settings.port) return;
     ++listenGeneration_;
     if (listener_) {
@@ -113,6 +116,7 @@ void WebConsoleHost::opened(unsigned generation, DWORD error) {
     if (generation != listenGeneration_ || !listener_) return;
     if (error != NO_ERROR) {
         listener_.reset();
+        if (rightsAsk_.shouldAsk(listeningPort_, error)) return askForRights();
         const ListenTexts failure = listenFailureTexts(error, listeningPort_, parts_.systemText(error));
         listeningPort_ = 0;
         parts_.operations.logRemote(failure.log);
@@ -122,6 +126,28 @@ void WebConsoleHost::opened(unsigned generation, DWORD error) {
     const ListenTexts listening = listeningTexts(listeningPort_);
     parts_.operations.logRemote(listening.log);
     parts_.status.set(true, listening.status);
+}
+
+void WebConsoleHost::askForRights() {
+    const ListenTexts asking = askingRightsTexts(listeningPort_);
+    parts_.operations.logRemote(asking.log);
+    parts_.status.set(false, asking.status);
+    grantPortElevated(parts_.promptOwner(), window_, grantedMessage, listenGeneration_, listeningPort_);
+}
+
+void WebConsoleHost::granted(unsigned generation, DWORD result) {
+    // The settings have changed since, and the console with them.
+    if (generation != listenGeneration_) return;
+    if (result == NO_ERROR) {
+        apply();
+        return;
+    }
+    // Declined, or no prompt at all: the port stays refused.
+    const ListenTexts failure =
+        listenFailureTexts(ERROR_ACCESS_DENIED, listeningPort_, parts_.systemText(ERROR_ACCESS_DENIED));
+    listeningPort_ = 0;
+    parts_.operations.logRemote(failure.log);
+    parts_.status.set(false, failure.status);
 }
 
 std::optional<PasswordHashRecord> WebConsoleHost::storedHash() {
@@ -160,6 +186,10 @@ LRESULT CALLBACK WebConsoleHost::windowProc(HWND window, UINT message, WPARAM wP
     auto* host = reinterpret_cast<WebConsoleHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == openedMessage) {
         if (host != nullptr) host->opened(static_cast<unsigned>(wParam), static_cast<DWORD>(lParam));
+        return 0;
+    }
+    if (message == grantedMessage) {
+        if (host != nullptr) host->granted(static_cast<unsigned>(wParam), static_cast<DWORD>(lParam));
         return 0;
     }
     if (message != exchangeMessage) return DefWindowProcW(window, message, wParam, lParam);

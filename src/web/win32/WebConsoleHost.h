@@ -3,7 +3,9 @@
 // with a password), on their port, and follows every change of them. Each request is answered
 // on the user-interface thread, where the lists and engines live: the listener's thread hands
 // it over through a message-only window and waits, bounded, for the answer. A login's password
-// is derived on the listener's thread first, against the hash in force.
+// is derived on the listener's thread first, against the hash in force. A port the operator
+// has just chosen that the system refuses for want of rights is offered to every user through
+// Windows' prompt for an administrator, once (web/PortRightsAsk.h).
 #include <windows.h>
 
 #include <functional>
@@ -12,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "web/PortRightsAsk.h"
 #include "web/WebConsoleStatus.h"
 #include "web/WebRouter.h"
 #include "web/WebSettingsStore.h"
@@ -27,6 +30,8 @@ struct WebConsoleParts {
     RandomBytes& random;
     PasswordKdf& kdf;  // used on the listener's thread
     std::function<std::u16string(DWORD code)> systemText;
+    // The window Windows' prompt for an administrator belongs to.
+    std::function<HWND()> promptOwner;
 };
 
 class WebConsoleHost : public ListObserver {
@@ -45,6 +50,9 @@ private:
     std::optional<PasswordHashRecord> storedHash();
     // The listener's thread has opened the port, or failed to.
     void opened(unsigned generation, DWORD error);
+    void askForRights();
+    // The elevated commands asked for in `generation` have run (0), or not.
+    void granted(unsigned generation, DWORD result);
     // On the listener's thread.
     std::optional<WebResponse> answerOnUiThread(const WebRequest& request);
     // Posts the question and waits, bounded, for the user-interface thread; false when it did not
@@ -62,4 +70,5 @@ private:
     std::unique_ptr<HttpListener> listener_;
     int listeningPort_ = 0;
     unsigned listenGeneration_ = 0;
+    PortRightsAsk rightsAsk_;
 };
