@@ -67,8 +67,9 @@ public:
 
     // The local time.
     virtual DateTime now() = 0;
-    // The names a Host header may give this PC.
-    virtual HostNames hostNames() = 0;
+    // The names a Host header may give this PC. Reading the addresses costs the system some
+    // milliseconds, so they may be remembered a while; `fresh` reads them now, before a refusal.
+    virtual HostNames hostNames(bool fresh) = 0;
     virtual WebStatus status() = 0;
     virtual WebSchedule schedule() = 0;
     // Where the plan looks into audio folders.

@@ -134,7 +134,10 @@ std::optional<WebResponse> WebRouter::handle(const WebRequest& request, std::int
 
 WebResponse WebRouter::route(const WebRequest& request, std::int64_t steadyMs, const PasswordVerdict* loginAhead) {
     const auto host = request.headers.find("Host");
-    if (!host || !hostAllowed(*host, operations_.hostNames(), settings_.settings().port)) {
+    const int port = settings_.settings().port;
+    // A name the remembered ones lack may be an address the PC got since.
+    if (!host || (!hostAllowed(*host, operations_.hostNames(false), port) &&
+                  !hostAllowed(*host, operations_.hostNames(true), port))) {
         return errorResponse(421, webError::badHost);
     }
     if (request.body.size() > maxRequestBody) return errorResponse(413, webError::tooLarge);

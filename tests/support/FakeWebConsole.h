@@ -15,6 +15,7 @@ public:
 
     DateTime nowValue{2026, 3, 1, 9, 8, 30, 5, 0};  // Monday 2026-03-09 08:30:05
     HostNames names{"SCHOOL-PC", {"192.168.1.10", "fe80::1%3"}};
+    int freshNameReads = 0;
     WebStatus statusValue;
     WebSchedule scheduleValue;
     WebInstantList instantValue;
@@ -23,7 +24,10 @@ public:
     WebActionResult silenceAnswer;
 
     DateTime now() override { return nowValue; }
-    HostNames hostNames() override { return names; }
+    HostNames hostNames(bool fresh) override {
+        freshNameReads += fresh ? 1 : 0;
+        return names;
+    }
     WebStatus status() override { return statusValue; }
     WebSchedule schedule() override { return scheduleValue; }
     FileSystem& fileSystem() override { return fs_; }

@@ -368,3 +368,19 @@ TEST(WebRouter, ALoginCheckedAheadCountsOnlyAgainstThePasswordInForce) {
     EXPECT_TRUE(c.router.lockedOut(c.client, c.clock));
     EXPECT_EQ(loginWith("new password", c.store.settings().password).first, 429);
 }
+
+// The PC's names are remembered between requests; only a name they lack makes the router read
+// them afresh before it refuses, so an address the PC got since is let in at once.
+TEST(WebRouter, AnUnknownHostIsLookedUpAfreshBeforeItIsRefused) {
+    Console c;
+    ASSERT_EQ(c.login("correct horse").status, 200);
+    EXPECT_EQ(c.get("/api/status").status, 200);
+    EXPECT_EQ(c.program.freshNameReads, 0);
+
+    WebRequest fromNewAddress = c.request("GET", "/api/status");
+    fromNewAddress.headers.set("Host", "10.0.0.7:8765");
+    EXPECT_EQ(c.send(fromNewAddress).status, 421);
+    EXPECT_EQ(c.program.freshNameReads, 1);
+    c.program.names.addresses.push_back("10.0.0.7");
+    EXPECT_EQ(c.send(fromNewAddress).status, 200);
+}

@@ -26,6 +26,8 @@ constexpr int secondsPerDay = 86400;
 // The next start is looked for this far ahead, and found again at the latest after this long.
 constexpr int nextStartHorizonSeconds = secondsPerDay;
 constexpr int nextStartReuseSeconds = 60;
+// This PC's names are read again after this long, or when a Host header names another.
+constexpr ULONGLONG hostNamesReuseMs = 60000;
 
 std::string computerName() {
     wchar_t name[256] = {};
@@ -59,7 +61,14 @@ public:
 
     DateTime now() override { return localNow(); }
 
-    HostNames hostNames() override { return {computerName(), localAddresses()}; }
+    HostNames hostNames(bool fresh) override {
+        const ULONGLONG now = GetTickCount64();
+        if (fresh || !hostNamesReadAt_ || now - *hostNamesReadAt_ >= hostNamesReuseMs) {
+            hostNames_ = {computerName(), localAddresses()};
+            hostNamesReadAt_ = now;
+        }
+        return hostNames_;
+    }
 
     WebStatus status() override {
         WebStatus status;
@@ -180,6 +189,8 @@ private:
     AppEngines& engines_;
     std::optional<DateTime> nextFoundAt_;
     std::optional<WebNextStart> next_;
+    HostNames hostNames_;
+    std::optional<ULONGLONG> hostNamesReadAt_;
 };
 
 }  // namespace
