@@ -6,7 +6,9 @@
 # Linux process that runs it), their ratio, and the resident memory (VmRSS).
 #   idle-cost.sh [SECONDS]
 # LVTX_BUILD_DIR names a configured Windows build (default build/windows, configured here);
-# LVTX_IDLE_SETTLE the seconds left for start-up before the measurement (default 20).
+# LVTX_IDLE_SETTLE the seconds left for start-up before the measurement (default 20);
+# LVTX_IDLE_WEB=1 switches the web console on first (a password, port 18791, Wine's HTTP service
+# started) and checks that it answers before the measurement, with no client during it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -17,6 +19,11 @@ build=${LVTX_BUILD_DIR:-build/windows}
 if [ "${LVTX_WINE_READY:-0}" != 1 ]; then
     if [ -z "${LVTX_BUILD_DIR:-}" ]; then cmake --preset windows >/dev/null; fi
     cmake --build "$build" --target lvtx lvtx_timer_floor
+    if [ "${LVTX_IDLE_WEB:-0}" = 1 ]; then
+        cmake --preset native >/dev/null
+        cmake --build --preset native --target lvtxctl
+        export LVTX_WINE_HTTP=1
+    fi
     exec bash scripts/wine-harness.sh bash "$0" "$seconds"
 fi
 
@@ -28,6 +35,14 @@ source "$build/product.sh"
 data_dir="$("$wine" winepath -u "$appdata" 2>/dev/null)/$data_folder"
 # The start times are all that matter here: nothing plays, so the sounds need not exist.
 python3 "$root/scripts/sample_programs.py" "$data_dir" 'C:\校园铃声' --quiet $((settle + seconds + 60))
+web_port=18791
+if [ "${LVTX_IDLE_WEB:-0}" = 1 ]; then
+    password_file=$(mktemp "${TMPDIR:-/tmp}/lvtx-idle-web.XXXXXX")
+    echo 'idle password' >"$password_file"
+    "$root/build/native/src/lvtxctl/lvtxctl" web --data "$data_dir" --on --port "$web_port" \
+        --password-file "$password_file" >/dev/null
+    rm -f "$password_file"
+fi
 
 # Started from an unrelated folder, as a user would.
 started=()
@@ -63,6 +78,15 @@ uptime_now() { cut -d' ' -f1 /proc/uptime; }
 resident_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 sleep "$settle"
+if [ "${LVTX_IDLE_WEB:-0}" = 1 ]; then
+    python3 - "$web_port" <<'PROBE' || { echo "idle-cost: the web console does not answer" >&2; exit 1; }
+import http.client, sys
+connection = http.client.HTTPConnection("127.0.0.1", int(sys.argv[1]), timeout=5)
+connection.request("GET", "/")
+sys.exit(0 if connection.getresponse().status == 200 else 1)
+PROBE
+    echo "web console: on, answering on port $web_port; no client during the measurement"
+fi
 program_pid=$(pid_of lvtx.exe) || { echo "idle-cost: lvtx.exe is not running" >&2; exit 1; }
 floor_pid=$(pid_of lvtx_timer_floor.exe) || { echo "idle-cost: the floor program is not running" >&2; exit 1; }
 
