@@ -74,10 +74,8 @@ WebConsoleHost::WebConsoleHost(WebConsoleParts parts, HWND window)
 
 WebConsoleHost::~WebConsoleHost() {
     parts_.settings.removeObserver(*this);
-    // The listener's thread ends before the window that its requests go to; a request waiting
-    // for this thread, which will not answer it now, is told at once.
-    if (leaving_) SetEvent(leaving_.get());
-    listener_.reset();
+    // The listener's thread ends before the window that its requests go to.
+    stopListener();
     DestroyWindow(window_);
 }
 
@@ -96,7 +94,7 @@ void WebConsoleHost::apply() {
     if (wanted && listener_ && listeningPort_ == settings.port) return;
     ++listenGeneration_;
     if (listener_) {
-        listener_.reset();
+        stopListener();
         listeningPort_ = 0;
     }
     if (!wanted) {
@@ -150,19 +148,27 @@ void WebConsoleHost::granted(unsigned generation, DWORD result) {
     parts_.status.set(false, failure.status);
 }
 
+void WebConsoleHost::stopListener() {
+    // A request waiting for this thread, which will not answer it while it joins the listener's,
+    // is told at once.
+    if (stopWaiting_) SetEvent(stopWaiting_.get());
+    listener_.reset();
+    if (stopWaiting_) ResetEvent(stopWaiting_.get());
+}
+
 std::optional<PasswordHashRecord> WebConsoleHost::storedHash() {
     const std::lock_guard<std::mutex> guard(hashLock_);
     return storedHash_;
 }
 
 bool WebConsoleHost::handOver(const std::shared_ptr<WebExchange>& exchange) {
-    if (!exchange->done || !leaving_) return false;
+    if (!exchange->done || !stopWaiting_) return false;
     auto* handed = new std::shared_ptr<WebExchange>(exchange);
     if (!PostMessageW(window_, exchangeMessage, 0, reinterpret_cast<LPARAM>(handed))) {
         delete handed;
         return false;
     }
-    const HANDLE waits[] = {exchange->done.get(), leaving_.get()};
+    const HANDLE waits[] = {exchange->done.get(), stopWaiting_.get()};
     return WaitForMultipleObjects(2, waits, FALSE, answerTimeoutMs) == WAIT_OBJECT_0;
 }
 

@@ -47,6 +47,8 @@ public:
 private:
     WebConsoleHost(WebConsoleParts parts, HWND window);
     void apply();
+    // Ends the listener's thread without waiting out a request it has handed over.
+    void stopListener();
     std::optional<PasswordHashRecord> storedHash();
     // The listener's thread has opened the port, or failed to.
     void opened(unsigned generation, DWORD error);
@@ -56,15 +58,15 @@ private:
     // On the listener's thread.
     std::optional<WebResponse> answerOnUiThread(const WebRequest& request);
     // Posts the question and waits, bounded, for the user-interface thread; false when it did not
-    // answer in time or the host is going.
+    // answer in time or the listener is stopping.
     bool handOver(const std::shared_ptr<WebExchange>& exchange);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     WebConsoleParts parts_;
     HWND window_;
     WebRouter router_;
-    // Set when the host goes: a request waiting for the user-interface thread stops waiting.
-    UniqueHandle leaving_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    // Set while the listener stops: a request waiting for the user-interface thread stops waiting.
+    UniqueHandle stopWaiting_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     std::mutex hashLock_;
     std::optional<PasswordHashRecord> storedHash_;  // the listener thread's copy, under hashLock_
     std::unique_ptr<HttpListener> listener_;
