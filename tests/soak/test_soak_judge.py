@@ -120,6 +120,19 @@ class Memory(unittest.TestCase):
         self.assertFalse(judge.memory_verdict(samples, [(at(0), "软件启动")])[0])
 
 
+class MainPlan(unittest.TestCase):
+    def test_a_long_run_splits_its_start_times_over_records_and_songs_fall_between_bells(self):
+        programs, plan = soak_data.main_plan("C:\\soak", at(0), at(2 * 3600))
+        bells = [p for p in programs if p["name"].startswith(soak_data.BELL)]
+        self.assertEqual(sum(len(p["startTimes"]) for p in bells), 721)
+        self.assertTrue(all(len(p["startTimes"]) <= 512 for p in programs))
+        self.assertEqual(len(plan["bells"][soak_data.BELL]), 721)
+        # Three 2 s songs from second 2 end before the next bell at second 10.
+        songs = [p for p in programs if p["name"].startswith(soak_data.SONGS)]
+        self.assertEqual({s for p in songs for _, _, s in p["startTimes"]}, {soak_data.SONG_SECOND})
+        self.assertEqual(len(plan["folderStarts"]), 121)
+
+
 class Midnight(unittest.TestCase):
     MIDNIGHT = datetime.datetime(2026, 12, 11)  # a Friday
 
