@@ -102,18 +102,33 @@ sleep 5
 player_pid=$(wine_pid_of lvtx_graph_player.exe any) || { echo "soak: the baseline player is not running" >&2; exit 1; }
 
 resident_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+# The lowest VmRSS of the program and of the baseline over 2 s: a graph being built or torn down
+# adds megabytes for a moment (measured: the baseline's samples alternated by 6 MiB).
+resident_floors() {
+    local low_a low_b a b
+    for _ in 1 2 3 4 5; do
+        a=$(resident_kib "$1")
+        b=$(resident_kib "$2")
+        if [ -z "${low_a:-}" ] || [ "$a" -lt "$low_a" ]; then low_a=$a; fi
+        if [ -z "${low_b:-}" ] || [ "$b" -lt "$low_b" ]; then low_b=$b; fi
+        sleep 0.4
+    done
+    echo "$low_a $low_b"
+}
 linux_threads() { awk '/^Threads:/ { print $2 }' "/proc/$1/status"; }
 samples="$results/samples.tsv"
-printf 'time\tpid\trssKiB\tthreads\tfds\thandles\twinThreads\tinstantItems\tplatformRssKiB\tplatformPlays\n' >"$samples"
+printf 'time\tpid\trssKiB\tthreads\tfds\thandles\twinThreads\tinstantItems\tplatformRssKiB\tplatformPlays\tplatformHandles\n' \
+    >"$samples"
 echo "soak: $minutes minutes from $(date -d "@$first_sample" +%T), results in $results"
 for ((t = first_sample; t <= last_sample; t += 60)); do
     sleep_until "$t"
     pid=$(wine_pid_of lvtx.exe) || { echo "soak: lvtx.exe is gone at $(date +%T)" >&2; break; }
     line=$(probe sample) || { echo "soak: the probe failed at $(date +%T)" >&2; break; }
-    eval "$line"  # handles=H threads=T instant=N
-    row="$(iso_at "$t")	$pid	$(resident_kib "$pid")	$(linux_threads "$pid")	$(ls "/proc/$pid/fd" | wc -l)"
-    row+="	$handles	$threads	$instant	$(resident_kib "$player_pid")	$(cat "$count_file")"
-    printf '%s\n' "$row" | tee -a "$samples" | awk -F'\t' '{ printf "  %s  rss %d KiB  threads %d  handles %d  baseline %d KiB after %d plays\n", substr($1, 12), $3, $4, $6, $9, $10 }'
+    eval "$line"  # handles=H threads=T instant=N platformHandles=P
+    read -r rss platform_rss < <(resident_floors "$pid" "$player_pid")
+    row="$(iso_at "$t")	$pid	$rss	$(linux_threads "$pid")	$(ls "/proc/$pid/fd" | wc -l)"
+    row+="	$handles	$threads	$instant	$platform_rss	$(cat "$count_file")	$platformHandles"
+    printf '%s\n' "$row" | tee -a "$samples" | awk -F'\t' '{ printf "  %s  rss %d KiB  threads %d  handles %d  baseline %d KiB, %d handles after %d plays\n", substr($1, 12), $3, $4, $6, $9, $11, $10 }'
 done
 sleep_until "$end"
 probe exit >/dev/null || echo "soak: the program did not leave through its close dialog" >&2

@@ -9,7 +9,7 @@ import re
 import sys
 
 SAMPLE_FIELDS = ["time", "pid", "rssKiB", "threads", "fds", "handles", "winThreads", "instantItems",
-                 "platformRssKiB", "platformPlays"]
+                 "platformRssKiB", "platformPlays", "platformHandles"]
 START_WINDOW = datetime.timedelta(seconds=15)  # a count-mode start time stays due this long
 IN_PROGRESS = datetime.timedelta(seconds=5)  # a start this close to the log's end may still end
 LOG_ROWS = 256  # the on-screen log empties when a row is added to a full list

@@ -1,9 +1,10 @@
 // The soak run's hands and eyes inside Wine (scripts/soak.sh), on the running program found by
 // its main window (so never its watcher, which has none):
 //   lvtx_soak_probe instant   starts an endless immediate-play run through the run dialog;
-//   lvtx_soak_probe sample    prints "handles=H threads=T instant=N": the Windows handle and
-//                             thread counts of the program's process, and the items the run has
-//                             started (from the page's status "第 N 首 / 一直播");
+//   lvtx_soak_probe sample    prints "handles=H threads=T instant=N platformHandles=P": the
+//                             Windows handle and thread counts of the program's process, the
+//                             items the run has started (from the page's status "第 N 首 / 一直播"),
+//                             and the handles of the platform baseline (lvtx_graph_player.exe);
 //   lvtx_soak_probe exit      leaves through the close dialog's "退出程序"; prints the exit code.
 // Exit code 0 on success. A measuring aid, never shipped with the program.
 #include <windows.h>
@@ -95,13 +96,14 @@ int startEndlessRun(HWND main) {
     return 0;
 }
 
-std::optional<DWORD> threadCount(DWORD pid) {
+// The process entry of process `pid`, or of the first process whose file is named `exeName`.
+std::optional<PROCESSENTRY32W> processEntry(DWORD pid, const wchar_t* exeName = nullptr) {
     const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot || snapshot.get() == INVALID_HANDLE_VALUE) return std::nullopt;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
-        if (entry.th32ProcessID == pid) return entry.cntThreads;
+        if (exeName ? _wcsicmp(entry.szExeFile, exeName) == 0 : entry.th32ProcessID == pid) return entry;
     }
     return std::nullopt;
 }
@@ -144,14 +146,17 @@ std::optional<DWORD> handleCount(DWORD pid) {
 int printSample(HWND main) {
     const DWORD pid = processOf(main);
     const auto handles = handleCount(pid);
-    const auto threads = threadCount(pid);
+    const auto entry = processEntry(pid);
+    const auto platform = processEntry(0, L"lvtx_graph_player.exe");
+    const auto platformHandles = platform ? handleCount(platform->th32ProcessID) : std::nullopt;
     const HWND page = instantPage(main);
     const auto items = page ? endlessItems(itemText(page, instantStatusId)) : std::nullopt;
-    if (!handles || !threads) {
-        std::fprintf(stderr, "the system did not list the program's handles or threads\n");
+    if (!handles || !entry || !platformHandles) {
+        std::fprintf(stderr, "the system did not list the handles or threads of the program or the baseline\n");
         return 1;
     }
-    std::printf("handles=%lu threads=%lu instant=%d\n", *handles, *threads, items.value_or(-1));
+    std::printf("handles=%lu threads=%lu instant=%d platformHandles=%lu\n", *handles, entry->cntThreads,
+                items.value_or(-1), *platformHandles);
     return 0;
 }
 
