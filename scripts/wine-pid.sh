@@ -7,9 +7,9 @@ wine_pid_of() {
     for cmd in /proc/[0-9]*/cmdline; do
         pid=${cmd#/proc/}
         pid=${pid%/cmdline}
-        if tr '\0' '\n' <"$cmd" 2>/dev/null | head -n1 | grep -qiE "[\\/]$1\$" &&
-            { [ "${2:-}" = any ] || [ -z "$(tr '\0' '\n' <"$cmd" 2>/dev/null | sed -n 2p)" ]; } &&
-            tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+        if tr '\0' '\n' 2>/dev/null <"$cmd" | head -n1 | grep -qiE "[\\/]$1\$" &&
+            { [ "${2:-}" = any ] || [ -z "$(tr '\0' '\n' 2>/dev/null <"$cmd" | sed -n 2p)" ]; } &&
+            tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
             echo "$pid"
             return 0
         fi

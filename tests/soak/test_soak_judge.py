@@ -26,10 +26,12 @@ def bell_lines(name, seconds):
     return sorted([(at(s), f"{name} ◆ 开始播放") for s in seconds] + [(at(s + 1), f"{name} ◆ 播放结束") for s in seconds])
 
 
-def sample(minute, rss, platform_rss, threads=40, handles=300, instant=None, platform_plays=None):
+def sample(minute, rss, platform_rss, threads=40, handles=300, instant=None, platform_plays=None,
+           platform_handles=900):
     return {"time": at(60 * minute + 25), "pid": 7, "rssKiB": rss, "threads": threads, "fds": 50,
             "handles": handles, "winThreads": threads, "instantItems": 3 * minute if instant is None else instant,
-            "platformRssKiB": platform_rss, "platformPlays": 12 * minute if platform_plays is None else platform_plays}
+            "platformRssKiB": platform_rss, "platformPlays": 12 * minute if platform_plays is None else platform_plays,
+            "platformHandles": platform_handles}
 
 
 class LogReading(unittest.TestCase):
@@ -83,9 +85,24 @@ class Rising(unittest.TestCase):
         self.assertFalse(judge.keeps_rising([300, 400], 24))  # too few samples to tell
 
 
+class Handles(unittest.TestCase):
+    def test_rising_handles_fail_only_when_they_rise_faster_per_play_than_the_platforms(self):
+        lines = Memory.timed_lines(5)  # 9 timed plays a minute, 3 immediate ones in the samples
+        flat = [sample(m, 0, 0, handles=300 + (m % 2) * 10, platform_handles=900) for m in range(1, 6)]
+        self.assertTrue(judge.handle_verdict(flat, lines)[0])
+        # Wine's own graph leaks handles with every play: 4 a play beside its 60 passes...
+        like_wine = [sample(m, 0, 0, handles=300 + 48 * m, platform_handles=900 + 720 * m) for m in range(1, 6)]
+        self.assertTrue(judge.handle_verdict(like_wine, lines)[0])
+        # ...but not beside a platform that keeps its count.
+        alone = [sample(m, 0, 0, handles=300 + 48 * m, platform_handles=900) for m in range(1, 6)]
+        ok, report = judge.handle_verdict(alone, lines)
+        self.assertFalse(ok, report)
+
+
 class Memory(unittest.TestCase):
     # 16 log rows and 12 plays a minute: 6 bells, 3 songs and (in the samples) 3 immediate items.
-    def timed_lines(self, minutes):
+    @staticmethod
+    def timed_lines(minutes):
         lines = [(at(0), "软件启动")]
         for m in range(minutes + 1):
             lines += bell_lines("上课铃1", [60 * m + 10 * k for k in range(6)])
@@ -95,7 +112,7 @@ class Memory(unittest.TestCase):
         return sorted(lines)
 
     def test_a_short_run_allows_for_the_log_rows(self):
-        lines = self.timed_lines(5)
+        lines = Memory.timed_lines(5)
         # 48 plays each; the rows cost about 96 KiB a minute, the platform 12 KiB a play.
         same = [sample(m, 50000 + 96 * m + 12 * 12 * m, 30000 + 12 * 12 * m) for m in range(1, 6)]
         self.assertTrue(judge.memory_verdict(same, lines)[0])
@@ -104,7 +121,7 @@ class Memory(unittest.TestCase):
         self.assertFalse(ok, report)
 
     def test_a_long_run_measures_after_the_log_list_first_emptied(self):
-        lines = self.timed_lines(40)
+        lines = Memory.timed_lines(40)
         # The rows' growth stops at minute 16; from then on both grow 12 KiB a play.
         rss = [50000 + 1500 * min(m, 16) + 144 * m for m in range(1, 41)]
         samples = [sample(m, rss[m - 1], 30000 + 144 * m) for m in range(1, 41)]
