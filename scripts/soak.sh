@@ -6,7 +6,8 @@
 # program, in the same Wine session, Windows' own DirectShow graph plays the bell file at the same
 # rate of plays (bench/soak/GraphPlayer.cpp): the platform's own memory growth per play. Every
 # minute, at second 25 (no bell or song then, only the endless run), it samples the program's
-# VmRSS, Linux threads and file descriptors, its Windows handles, and the baseline's VmRSS.
+# VmRSS, Linux threads and file descriptors, its Windows handles, and the baseline's VmRSS and
+# handles. A running soak reads this script as it goes: edit a copy, never the one running.
 # Midnight part, about 2.5 minutes: the program started again with a time zone (TZ, which Wine
 # honours for local time) that puts local midnight inside the run; bells ring on both sides, and
 # programs limited to one weekday ring only on their own day's side.
