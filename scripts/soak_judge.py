@@ -124,6 +124,21 @@ def plays_between(lines, a, b):
     return sum(1 for t, text in lines if a < t <= b and classify(text)[0] in ("start", "switch"))
 
 
+def fitted_growth(samples, key):
+    """Growth of `key` over the samples at the median of the slopes between every two of them
+    (Theil-Sen): resident memory jumps by megabytes from one sample to the next as graphs come
+    and go, and the median passes over the jumps."""
+    xs = [(s["time"] - samples[0]["time"]).total_seconds() for s in samples]
+    ys = [s[key] for s in samples]
+    slopes = sorted((ys[j] - ys[i]) / (xs[j] - xs[i])
+                    for i in range(len(xs)) for j in range(i + 1, len(xs)) if xs[j] > xs[i])
+    if not slopes:
+        return 0
+    middle = len(slopes) // 2
+    slope = slopes[middle] if len(slopes) % 2 else (slopes[middle - 1] + slopes[middle]) / 2
+    return round(slope * (xs[-1] - xs[0]))
+
+
 def memory_verdict(samples, lines):
     """(ok, report lines): the program's growth per play against the platform's, after the
     on-screen log first emptied, or over the whole run with an allowance for its rows."""
@@ -136,11 +151,11 @@ def memory_verdict(samples, lines):
     a, b = window[0], window[-1]
     program_plays = plays_between(lines, a["time"], b["time"]) + b["instantItems"] - a["instantItems"]
     platform_plays = b["platformPlays"] - a["platformPlays"]
-    program_growth = b["rssKiB"] - a["rssKiB"]
-    platform_growth = b["platformRssKiB"] - a["platformRssKiB"]
+    program_growth = fitted_growth(window, "rssKiB")
+    platform_growth = fitted_growth(window, "platformRssKiB")
     report = [f"memory window: {a['time']:%H:%M} to {b['time']:%H:%M} ({why})",
-              f"  program:  {program_growth:+d} KiB over {program_plays} plays",
-              f"  platform: {platform_growth:+d} KiB over {platform_plays} plays"]
+              f"  program:  {program_growth:+d} KiB (Theil-Sen) over {program_plays} plays",
+              f"  platform: {platform_growth:+d} KiB (Theil-Sen) over {platform_plays} plays"]
     if program_plays <= 0 or platform_plays <= 0:
         return False, report + ["  FAIL: no plays to compare"]
     per_play = (program_growth - allowance - MEMORY_NOISE_KIB) / program_plays

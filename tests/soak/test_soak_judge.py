@@ -132,6 +132,14 @@ class Memory(unittest.TestCase):
         samples = [sample(m, rss[m - 1] + 200 * max(m - 16, 0), 30000 + 144 * m) for m in range(1, 41)]
         self.assertFalse(judge.memory_verdict(samples, lines)[0])
 
+    def test_one_sample_off_the_line_hardly_moves_the_growth(self):
+        # 100 KiB a minute for 30 minutes; the last sample dips 3 MiB as a graph's memory goes,
+        # another jumps 3 MiB up.
+        samples = [sample(m, 50000 + 100 * m, 0) for m in range(1, 31)]
+        samples[-1]["rssKiB"] -= 3072
+        samples[10]["rssKiB"] += 3072
+        self.assertAlmostEqual(judge.fitted_growth(samples, "rssKiB"), 2900, delta=150)
+
     def test_no_plays_is_no_verdict(self):
         samples = [sample(m, 50000, 30000, instant=0, platform_plays=0) for m in range(1, 4)]
         self.assertFalse(judge.memory_verdict(samples, [(at(0), "软件启动")])[0])
