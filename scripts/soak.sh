@@ -128,7 +128,7 @@ for ((t = first_sample; t <= last_sample; t += 60)); do
     eval "$line"  # handles=H threads=T instant=N platformHandles=P
     read -r rss platform_rss < <(resident_floors "$pid" "$player_pid")
     row="$(iso_at "$t")	$pid	$rss	$(linux_threads "$pid")	$(ls "/proc/$pid/fd" | wc -l)"
-    row+="	$handles	$threads	$instant	$platform_rss	$(cat "$count_file")	$platformHandles"
+    row+="	$handles	$threads	$instant	$platform_rss	$(tr -d '\r' <"$count_file")	$platformHandles"
     printf '%s\n' "$row" | tee -a "$samples" | awk -F'\t' '{ printf "  %s  rss %d KiB  threads %d  handles %d  baseline %d KiB, %d handles after %d plays\n", substr($1, 12), $3, $4, $6, $9, $11, $10 }'
 done
 sleep_until "$end"

@@ -109,9 +109,10 @@ def keeps_rising(values, margin):
 
 
 def read_samples(path):
-    with open(path, encoding="utf-8") as f:
-        header = f.readline().rstrip("\n").split("\t")
-        rows = [dict(zip(header, line.rstrip("\n").split("\t"))) for line in f if line.strip()]
+    # Only \n ends a row: a count written by a Windows program may end in \r.
+    with open(path, encoding="utf-8", newline="\n") as f:
+        header = f.readline().rstrip("\r\n").split("\t")
+        rows = [dict(zip(header, line.rstrip("\r\n").split("\t"))) for line in f if line.strip()]
     for row in rows:
         row["time"] = datetime.datetime.fromisoformat(row["time"])
         for key in SAMPLE_FIELDS[1:]:
