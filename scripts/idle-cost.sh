@@ -55,23 +55,7 @@ for exe in "$program_exe" "$floor_exe"; do
 done
 cd "$root"
 
-# The Linux process that runs the Windows program: its command line names the program with no
-# argument (the program's watcher is a second lvtx.exe with a private one), and it belongs to
-# this Wine prefix (other copies may be running in other prefixes).
-pid_of() {
-    local cmd pid
-    for cmd in /proc/[0-9]*/cmdline; do
-        pid=${cmd#/proc/}
-        pid=${pid%/cmdline}
-        if tr '\0' '\n' <"$cmd" 2>/dev/null | head -n1 | grep -qiE "[\\/]$1\$" &&
-            [ -z "$(tr '\0' '\n' <"$cmd" 2>/dev/null | sed -n 2p)" ] &&
-            tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
-            echo "$pid"
-            return 0
-        fi
-    done
-    return 1
-}
+source "$root/scripts/wine-pid.sh"
 # Clock ticks of user and system time; the fields after the command name, which may hold spaces.
 cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 uptime_now() { cut -d' ' -f1 /proc/uptime; }
@@ -87,8 +71,8 @@ sys.exit(0 if connection.getresponse().status == 200 else 1)
 PROBE
     echo "web console: on, answering on port $web_port; no client during the measurement"
 fi
-program_pid=$(pid_of lvtx.exe) || { echo "idle-cost: lvtx.exe is not running" >&2; exit 1; }
-floor_pid=$(pid_of lvtx_timer_floor.exe) || { echo "idle-cost: the floor program is not running" >&2; exit 1; }
+program_pid=$(wine_pid_of lvtx.exe) || { echo "idle-cost: lvtx.exe is not running" >&2; exit 1; }
+floor_pid=$(wine_pid_of lvtx_timer_floor.exe) || { echo "idle-cost: the floor program is not running" >&2; exit 1; }
 
 t0=$(uptime_now); p0=$(cpu_ticks "$program_pid"); f0=$(cpu_ticks "$floor_pid")
 sleep "$seconds"
