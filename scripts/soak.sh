@@ -3,8 +3,9 @@
 #   soak.sh MINUTES
 # Main part, MINUTES long: a bell every 10 s, a folder program of three short songs every minute
 # and an endless immediate-play run under them (so timed play is lowered throughout). Beside the
-# program, in the same Wine session, Windows' own DirectShow graph plays the bell file at the same
-# rate of plays (bench/soak/GraphPlayer.cpp): the platform's own memory growth per play. Every
+# program, in the same Wine session, Media Foundation's source reader decodes the bell file and
+# Windows' own DirectShow graph plays it, at the same rate of plays (bench/soak/GraphPlayer.cpp):
+# the platform's own memory growth per play, of the two pieces each of the program's plays uses. Every
 # minute, at second 25 (no bell or song then, only the endless run), it samples the program's
 # VmRSS, Linux threads and file descriptors, its Windows handles, and the baseline's VmRSS and
 # handles. A running soak reads this script as it goes: edit a copy, never the one running.
