@@ -14,10 +14,13 @@ START_WINDOW = datetime.timedelta(seconds=15)  # a count-mode start time stays d
 IN_PROGRESS = datetime.timedelta(seconds=5)  # a start this close to the log's end may still end
 LOG_ROWS = 256  # the on-screen log empties when a row is added to a full list
 LOG_ROWS_ALLOWANCE_KIB = 1536  # what the rows cost before the list first empties
-# Heaps grow in steps, so a few hundred KiB either way is no trend in either process.
-MEMORY_NOISE_KIB = 512
-# "Keeps rising": the last third's highest count above the first third's by more than this.
-RISE_MARGIN = {"threads": 3, "handles": 24}
+# Heaps grow in steps (up to about 1.5 MiB at once under Wine here), so a megabyte either way is
+# no trend in either process; over a long run it is a fraction of a KiB a play.
+MEMORY_NOISE_KIB = 1024
+# "Keeps rising": the last third's highest count above the first third's by more than this. Wine's
+# thread pools grow by up to 5 threads at once and keep them a while; a thread left by every play
+# would add 12 a minute.
+RISE_MARGIN = {"threads": 8, "handles": 24}
 # The comparisons with the platform's own graph allow the program this factor per play.
 PLATFORM_RATIO = 1.5
 

@@ -83,6 +83,9 @@ class Rising(unittest.TestCase):
         self.assertTrue(judge.keeps_rising([40, 41, 43, 45, 48], 3))
         self.assertTrue(judge.keeps_rising([300, 300, 300, 300, 325], 24))
         self.assertFalse(judge.keeps_rising([300, 400], 24))  # too few samples to tell
+        threads = judge.RISE_MARGIN["threads"]
+        self.assertFalse(judge.keeps_rising([20, 19, 24, 24, 24], threads))  # a pool of Wine's grew once
+        self.assertTrue(judge.keeps_rising([20, 32, 44, 56, 68], threads))  # a thread left by every play
 
 
 class Handles(unittest.TestCase):
@@ -116,7 +119,8 @@ class Memory(unittest.TestCase):
         # 48 plays each; the rows cost about 96 KiB a minute, the platform 12 KiB a play.
         same = [sample(m, 50000 + 96 * m + 12 * 12 * m, 30000 + 12 * 12 * m) for m in range(1, 6)]
         self.assertTrue(judge.memory_verdict(same, lines)[0])
-        leaking = [sample(m, 50000 + 96 * m + 60 * 12 * m, 30000 + 12 * 12 * m) for m in range(1, 6)]
+        # A short run's allowances hide a small leak; one of 100 KiB a play still shows.
+        leaking = [sample(m, 50000 + 96 * m + 100 * 12 * m, 30000 + 12 * 12 * m) for m in range(1, 6)]
         ok, report = judge.memory_verdict(leaking, lines)
         self.assertFalse(ok, report)
 
