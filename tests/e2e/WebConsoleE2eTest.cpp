@@ -151,4 +151,7 @@ TEST_F(LvtxTest, TheWebConsoleLogsInStopsAndPlaysAndRefusesWhatItMust) {
     }
     EXPECT_EQ(statusOf(browser.call(L"POST", L"/api/login", R"({"password":"wrong horse"})")), 429);
     EXPECT_EQ(statusOf(browser.call(L"POST", L"/api/login", json{{"password", password}}.dump())), 429);
+
+    // The program leaves promptly with its receives waiting in the system and a client connected.
+    EXPECT_EQ(app.exitThroughCloseDialog(15000), 0u);
 }

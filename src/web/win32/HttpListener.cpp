@@ -4,6 +4,8 @@
 #include <ws2tcpip.h>
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,15 @@ namespace {
 constexpr HTTPAPI_VERSION apiVersion = HTTPAPI_VERSION_2;
 // Room for the headers and a body up to the router's limit; a bigger body is refused unread.
 constexpr std::size_t receiveBufferBytes = 64 * 1024;
+// Receives the thread keeps waiting in the system at once, each with its own buffer. Wine's HTTP
+// service hands a request that arrives while no receive waits to a later receive only when it came
+// on the newest idle connection: one on an older connection waits there for ever, and a page that
+// asks for its script, its style and the status at once, over several connections, stalls. With
+// receives always waiting, the system hands over each request as it arrives. A browser opens up to
+// six connections to one host; a few browsers at once fit.
+constexpr std::size_t waitingReceives = 16;
+// How long the thread waits, on its way out, for the system to end each receive it still holds.
+constexpr DWORD receiveEndMs = 2000;
 // Right after the system starts, its service database may stay locked, or the HTTP service's
 // start time out, for half a minute; the listener keeps trying for two.
 constexpr ULONGLONG initializeTryingMs = 120000;
@@ -171,6 +182,13 @@ bool readRestOfBody(HANDLE queue, HTTP_REQUEST_ID id, std::string& body) {
 
 }  // namespace
 
+struct HttpListener::ReceiveSlot {
+    std::vector<std::uint64_t> buffer = std::vector<std::uint64_t>(receiveBufferBytes / sizeof(std::uint64_t));
+    OVERLAPPED overlapped{};
+    bool waiting = false;  // the system holds the slot's receive
+    HTTP_REQUEST* request() { return reinterpret_cast<HTTP_REQUEST*>(buffer.data()); }
+};
+
 HttpListener::HttpListener(int port, RequestAnswer answer, ListenOpened opened)
     : answer_(std::move(answer)), opened_(std::move(opened)) {
     thread_ = std::thread([this, port] {
@@ -244,31 +262,73 @@ void HttpListener::receive() {
         queue = queue_;
     }
     if (queue == nullptr) return;
-    std::vector<std::uint64_t> buffer(receiveBufferBytes / sizeof(std::uint64_t));
-    auto* request = reinterpret_cast<HTTP_REQUEST*>(buffer.data());
-    for (;;) {
-        ULONG received = 0;
-        const ULONG result = HttpReceiveHttpRequest(queue, HTTP_NULL_ID, HTTP_RECEIVE_REQUEST_FLAG_COPY_BODY, request,
-                                                    static_cast<ULONG>(buffer.size() * sizeof(std::uint64_t)),
-                                                    &received, nullptr);
-        if (result == ERROR_MORE_DATA) {
-            sendAndClose(queue, request->RequestId, 413);
-            continue;
-        }
-        if (result != NO_ERROR) return;
-        WebRequest web = webRequestOf(*request);
-        // The system hands over the body that has arrived so far; the rest is read here, up to
-        // one byte past the router's limit so that the router refuses it.
-        if ((request->Flags & HTTP_REQUEST_FLAG_MORE_ENTITY_BODY_EXISTS) != 0 &&
-            !readRestOfBody(queue, request->RequestId, web.body)) {
-            sendAndClose(queue, request->RequestId, 400);
-            continue;
-        }
-        const std::optional<WebResponse> answer = answer_(web);
-        if (answer) {
-            send(queue, request->RequestId, *answer, 0);
-        } else {
-            sendAndClose(queue, request->RequestId, 403);
-        }
+    auto slots = std::make_unique<ReceiveSlot[]>(waitingReceives);
+    std::array<HANDLE, waitingReceives> events{};
+    bool running = true;
+    for (std::size_t i = 0; i < waitingReceives; ++i) {
+        events[i] = slots[i].overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        running = running && events[i] != nullptr;
     }
+    for (std::size_t i = 0; i < waitingReceives && running; ++i) running = startReceive(queue, slots[i]);
+    while (running) {
+        const DWORD signalled = WaitForMultipleObjects(static_cast<DWORD>(waitingReceives), events.data(), FALSE, INFINITE);
+        if (signalled >= WAIT_OBJECT_0 + waitingReceives) break;
+        ReceiveSlot& slot = slots[signalled - WAIT_OBJECT_0];
+        slot.waiting = false;
+        ULONG received = 0;
+        const ULONG result = GetOverlappedResult(queue, &slot.overlapped, &received, FALSE) ? NO_ERROR : GetLastError();
+        running = answerReceived(queue, slot, result) && !stoppingNow() && startReceive(queue, slot);
+    }
+    // Closing the queue ends every waiting receive, but the system writes into a slot until its
+    // receive has ended: a slot it may still hold is never freed.
+    bool ended = true;
+    for (std::size_t i = 0; i < waitingReceives; ++i) {
+        if (slots[i].waiting && WaitForSingleObject(events[i], receiveEndMs) != WAIT_OBJECT_0) ended = false;
+    }
+    if (!ended) {
+        static_cast<void>(slots.release());
+        return;
+    }
+    for (HANDLE event : events) {
+        if (event != nullptr) CloseHandle(event);
+    }
+}
+
+bool HttpListener::startReceive(HANDLE queue, ReceiveSlot& slot) {
+    for (;;) {
+        ResetEvent(slot.overlapped.hEvent);
+        const ULONG result = HttpReceiveHttpRequest(queue, HTTP_NULL_ID, HTTP_RECEIVE_REQUEST_FLAG_COPY_BODY,
+                                                    slot.request(), static_cast<ULONG>(receiveBufferBytes), nullptr,
+                                                    &slot.overlapped);
+        if (result == ERROR_IO_PENDING) {
+            slot.waiting = true;
+            return true;
+        }
+        // A request that was already waiting comes at once.
+        if (!answerReceived(queue, slot, result) || stoppingNow()) return false;
+    }
+}
+
+bool HttpListener::answerReceived(HANDLE queue, ReceiveSlot& slot, ULONG result) {
+    const HTTP_REQUEST& request = *slot.request();
+    if (result == ERROR_MORE_DATA) {
+        sendAndClose(queue, request.RequestId, 413);
+        return true;
+    }
+    if (result != NO_ERROR) return false;
+    WebRequest web = webRequestOf(request);
+    // The system hands over the body that has arrived so far; the rest is read here, up to
+    // one byte past the router's limit so that the router refuses it.
+    if ((request.Flags & HTTP_REQUEST_FLAG_MORE_ENTITY_BODY_EXISTS) != 0 &&
+        !readRestOfBody(queue, request.RequestId, web.body)) {
+        sendAndClose(queue, request.RequestId, 400);
+        return true;
+    }
+    const std::optional<WebResponse> answer = answer_(web);
+    if (answer) {
+        send(queue, request.RequestId, *answer, 0);
+    } else {
+        sendAndClose(queue, request.RequestId, 403);
+    }
+    return true;
 }

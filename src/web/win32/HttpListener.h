@@ -1,7 +1,8 @@
 #pragma once
 // The console's listener on Windows' HTTP Server API (http.sys): one URL, the root of the port,
 // and one thread that receives each request, has it answered and sends the whole answer in one
-// call. The system parses, limits and times out the requests; while no client asks, the thread
+// call. The thread keeps several receives waiting in the system, so that each request is taken as
+// it arrives. The system parses, limits and times out the requests; while no client asks, the thread
 // waits in the system and costs nothing.
 #include <windows.h>
 
@@ -33,6 +34,13 @@ private:
     DWORD open(int port);
     bool stoppingNow();
     void receive();
+    // A receive the thread keeps waiting in the system, with its buffer.
+    struct ReceiveSlot;
+    // Has the system hold a receive in the slot, answering at once each request already waiting.
+    // False once the queue is closed.
+    bool startReceive(HANDLE queue, ReceiveSlot& slot);
+    // Answers what a receive brought; false when it ended because the queue closed.
+    bool answerReceived(HANDLE queue, ReceiveSlot& slot, ULONG result);
     void close();
 
     RequestAnswer answer_;
