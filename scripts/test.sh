@@ -19,8 +19,10 @@ ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 cmake --preset windows
 cmake --build --preset windows
 bash scripts/wine-harness.sh ctest --test-dir build/windows --output-on-failure -E lvtx_e2e_web_tests
-# The web console's test, in a Wine of its own whose HTTP service runs from the start, as on Windows.
-LVTX_WINE_HTTP=1 bash scripts/wine-harness.sh ctest --test-dir build/windows --output-on-failure -R lvtx_e2e_web_tests
+# The web console's test and its test in a real browser, in a Wine of its own whose HTTP service
+# runs from the start, as on Windows.
+LVTX_WINE_HTTP=1 bash scripts/wine-harness.sh bash -c \
+    'ctest --test-dir build/windows --output-on-failure -R lvtx_e2e_web_tests && bash scripts/browser-test.sh'
 
 # Five minutes of bells, songs and an endless immediate-play run beside Windows' own graph, and
 # local midnight: nothing missed, nothing failing, nothing growing faster than the platform.

@@ -57,13 +57,12 @@ Eligibility silenceOf(const ProgramRecord& program, int year, int month, int day
     return Eligibility{};
 }
 
-}  // namespace
-
-std::vector<PlannedStart> plannedStarts(FileSystem& fs, std::vector<ProgramRecord> programs,
-                                        const std::vector<HolidayRecord>& holidays,
-                                        const std::vector<ShiftDayRecord>& shiftDays, const DateTime& from,
-                                        const DateTime& to) {
-    for (ProgramRecord& program : programs) program.lastStart = resetStamp();
+// The scheduler run second by second from `from` to `to` wherever a start window is open, the
+// programs' last starts as given; it stops at the first start when `firstOnly`.
+std::vector<PlannedStart> runScheduler(FileSystem& fs, std::vector<ProgramRecord>& programs,
+                                       const std::vector<HolidayRecord>& holidays,
+                                       const std::vector<ShiftDayRecord>& shiftDays, const DateTime& from,
+                                       const DateTime& to, bool firstOnly) {
     const auto open = openWindows(programs);
 
     NoPlayers players;
@@ -92,10 +91,31 @@ std::vector<PlannedStart> plannedStarts(FileSystem& fs, std::vector<ProgramRecor
         checkDuePrograms(schedule, play, services, now);
         for (const std::u16string& name : starts.started) plan.push_back({now, findProgramByName(programs, name)});
         starts.started.clear();
+        if (firstOnly && !plan.empty()) break;
         // The jobs themselves never run here; who starts does not depend on what plays.
         play.nowPlaying.clear();
     }
     return plan;
+}
+
+}  // namespace
+
+std::vector<PlannedStart> plannedStarts(FileSystem& fs, std::vector<ProgramRecord> programs,
+                                        const std::vector<HolidayRecord>& holidays,
+                                        const std::vector<ShiftDayRecord>& shiftDays, const DateTime& from,
+                                        const DateTime& to) {
+    for (ProgramRecord& program : programs) program.lastStart = resetStamp();
+    return runScheduler(fs, programs, holidays, shiftDays, from, to, false);
+}
+
+std::optional<PlannedStart> nextPlannedStart(FileSystem& fs, std::vector<ProgramRecord> programs,
+                                             const std::vector<HolidayRecord>& holidays,
+                                             const std::vector<ShiftDayRecord>& shiftDays, const DateTime& now,
+                                             int horizonSeconds) {
+    const std::vector<PlannedStart> first =
+        runScheduler(fs, programs, holidays, shiftDays, addSeconds(now, 1), addSeconds(now, horizonSeconds), true);
+    if (first.empty()) return std::nullopt;
+    return first.front();
 }
 
 DayPlan dayPlan(FileSystem& fs, const std::vector<ProgramRecord>& programs, const std::vector<HolidayRecord>& holidays,

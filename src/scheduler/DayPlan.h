@@ -3,6 +3,7 @@
 // without sound, second by second where a start window is open, as the running program would
 // ring it; the shift day or holiday that governs the day; and for each program that does not
 // start, the first rule that stops it.
+#include <optional>
 #include <vector>
 
 #include "data/DateTime.h"
@@ -22,6 +23,13 @@ std::vector<PlannedStart> plannedStarts(FileSystem& fs, std::vector<ProgramRecor
                                         const std::vector<HolidayRecord>& holidays,
                                         const std::vector<ShiftDayRecord>& shiftDays, const DateTime& from,
                                         const DateTime& to);
+
+// The first start after `now`, up to `horizonSeconds` ahead, with each program's last start as
+// it is: a start that has rung is not due again while its late-start window stays open.
+std::optional<PlannedStart> nextPlannedStart(FileSystem& fs, std::vector<ProgramRecord> programs,
+                                             const std::vector<HolidayRecord>& holidays,
+                                             const std::vector<ShiftDayRecord>& shiftDays, const DateTime& now,
+                                             int horizonSeconds);
 
 struct SilentProgram {
     int program;

@@ -89,3 +89,30 @@ TEST(DayPlan, EveryProgramStartsOrHasAReasonAndAnEligibleOneStarts) {
         }
     }
 }
+
+// What the web console shows as next: a bell that has rung is not next again while its late-start
+// window is still open; one the program has not rung yet (as after a start-up) still is.
+TEST(DayPlan, TheNextStartSkipsABellThatHasJustRung) {
+    MemoryFileSystem fs;
+    std::vector<ProgramRecord> programs{weekdayBell(u"上课铃", 8), weekdayBell(u"下课铃", 9)};
+    const DateTime rang = dateTimeAt(2026, 10, 12, TimeOfDay{8, 0, 0});
+    const DateTime now = addSeconds(rang, 5);
+
+    const auto fresh = nextPlannedStart(fs, programs, {}, {}, now, 86400);
+    ASSERT_TRUE(fresh.has_value());
+    EXPECT_EQ(fresh->program, 0) << "not rung yet: it starts late";
+    EXPECT_EQ(secondsBetween(now, fresh->time), 1);
+
+    programs[0].lastStart = rang;
+    const auto next = nextPlannedStart(fs, programs, {}, {}, now, 86400);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_EQ(next->program, 1);
+    EXPECT_EQ(next->time.hour, 9);
+
+    programs[1].disabled = 1;
+    const auto tomorrow = nextPlannedStart(fs, programs, {}, {}, now, 86400);
+    ASSERT_TRUE(tomorrow.has_value());
+    EXPECT_EQ(tomorrow->program, 0);
+    EXPECT_EQ(tomorrow->time.day, 13);
+    EXPECT_FALSE(nextPlannedStart(fs, programs, {}, {}, now, 3600).has_value()) << "nothing within the hour";
+}

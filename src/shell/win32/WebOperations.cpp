@@ -175,12 +175,13 @@ private:
         nextFoundAt_ = now;
         next_.reset();
         const std::vector<ProgramRecord>& programs = state_.programs.programs();
-        const std::vector<PlannedStart> starts =
-            plannedStarts(state_.programs.folder().fs, programs, state_.calendar.holidays(), state_.calendar.shiftDays(),
-                          addSeconds(now, 1), addSeconds(now, nextStartHorizonSeconds));
-        if (!starts.empty() && starts.front().program >= 0) {
-            next_ = WebNextStart{std::u16string(fixedView(programs[static_cast<std::size_t>(starts.front().program)].name)),
-                                 starts.front().time};
+        // The programs' own last starts: a bell that has just rung is not next again.
+        const std::optional<PlannedStart> start =
+            nextPlannedStart(state_.programs.folder().fs, programs, state_.calendar.holidays(),
+                             state_.calendar.shiftDays(), now, nextStartHorizonSeconds);
+        if (start && start->program >= 0) {
+            next_ = WebNextStart{std::u16string(fixedView(programs[static_cast<std::size_t>(start->program)].name)),
+                                 start->time};
         }
         return next_;
     }
