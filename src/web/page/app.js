@@ -98,8 +98,8 @@
       item.appendChild(stop);
       playing.appendChild(item);
     });
-    byId('next').textContent = s.next ? '下一个: ' + s.next.name + '  ' + s.next.at : '今天没有待播的节目';
-    byId('device').textContent = [s.device, s.volume].filter((t) => t).join('  ');
+    byId('next').textContent = s.next ? '下一个: ' + s.next.name + '  ' + s.next.at : '一天之内没有待播的节目';
+    byId('device').textContent = [s.device, s.volume ? '音量 ' + s.volume : ''].filter((t) => t).join('  ');
     const instant = s.instant;
     byId('instant-state').textContent = instant.active
       ? '正在播: ' + instant.item + (instant.status ? '  ' + instant.status : '')
