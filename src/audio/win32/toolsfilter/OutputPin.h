@@ -24,12 +24,13 @@ public:
     OutputPin& operator=(const OutputPin&) = delete;
 
     // The filter calls these under its lock.
-    void setSource(const PcmFormat& format, REFERENCE_TIME duration);
+    // Takes the reader Load opened: it streams from it, so each file is opened once.
+    void setSource(std::unique_ptr<PcmReader> reader);
     HRESULT offeredType(AM_MEDIA_TYPE& type) const;
     bool isConnected() const { return static_cast<bool>(peer_); }
-    // Stopped to paused: opens the file again and starts streaming from the current position.
-    HRESULT activate(const wchar_t* path);
-    // Back to stopped: ends the streaming and closes the file, keeping the position reached.
+    // Stopped to paused: starts streaming from the current position.
+    HRESULT activate();
+    // Back to stopped: ends the streaming, keeping the position reached and the file open.
     void deactivate();
 
     STDMETHODIMP_(ULONG) AddRef() override;
@@ -85,7 +86,7 @@ private:
     Microsoft::WRL::ComPtr<IMemInputPin> input_;
     Microsoft::WRL::ComPtr<IMemAllocator> allocator_;
     OwnedMediaType connectionType_;
-    // Open from activate to deactivate; declared before the streamer, which uses it.
+    // Open from Load until the filter goes; declared before the streamer, which uses it.
     std::unique_ptr<PcmReader> reader_;
 
     // Positions have a lock of their own, never held while calling out: downstream may ask for

@@ -1,15 +1,14 @@
-// The pin's streaming control: the file opened while the filter is active, and the thread
-// started, stopped and restarted around seeks.
+// The pin's streaming control: the thread started, stopped and restarted around seeks.
 #include "OutputPin.h"
-
-#include <vfwmsgs.h>
 
 #include <algorithm>
 
 #include "SourceFilter.h"
 
-void OutputPin::setSource(const PcmFormat& format, REFERENCE_TIME duration) {
-    format_ = format;
+void OutputPin::setSource(std::unique_ptr<PcmReader> reader) {
+    format_ = reader->format();
+    const REFERENCE_TIME duration = reader->duration();
+    reader_ = std::move(reader);
     hasSource_ = true;
     Locked positions(positionLock_);
     duration_ = duration;
@@ -18,20 +17,12 @@ void OutputPin::setSource(const PcmFormat& format, REFERENCE_TIME duration) {
     progress_.delivered = 0;
 }
 
-HRESULT OutputPin::activate(const wchar_t* path) {
+HRESULT OutputPin::activate() {
     if (!peer_) return S_OK;
-    auto reader = std::make_unique<PcmReader>();
-    HRESULT hr = reader->open(path);
-    // The connection's type came from Load; a file replaced since then cannot use it.
-    if (SUCCEEDED(hr) && reader->format() != format_) hr = VFW_E_TYPE_NOT_ACCEPTED;
-    if (SUCCEEDED(hr)) hr = allocator_->Commit();
+    HRESULT hr = allocator_->Commit();
     if (FAILED(hr)) return hr;
-    reader_ = std::move(reader);
     hr = startStreaming();
-    if (FAILED(hr)) {
-        allocator_->Decommit();
-        reader_.reset();
-    }
+    if (FAILED(hr)) allocator_->Decommit();
     return hr;
 }
 
@@ -43,7 +34,6 @@ void OutputPin::deactivate() {
         segmentStart_ = currentPositionLocked();
         progress_.delivered = 0;
     }
-    reader_.reset();
 }
 
 HRESULT OutputPin::startStreaming() {

@@ -39,7 +39,7 @@ STDMETHODIMP SourceFilter::GetClassID(CLSID* classId) {
 
 HRESULT SourceFilter::activate() {
     if (state_ != State_Stopped) return S_OK;
-    const HRESULT hr = pin_.activate(path_.c_str());
+    const HRESULT hr = pin_.activate();
     // Also as an event: a graph that already holds another filter's S_FALSE for the same state
     // change may not pass this failure on, and the renderer would wait for data forever.
     if (FAILED(hr)) streamFailed(hr);
@@ -136,12 +136,13 @@ STDMETHODIMP SourceFilter::Load(LPCOLESTR path, const AM_MEDIA_TYPE*) {
     Locked lock(lock_);
     if (state_ != State_Stopped) return VFW_E_NOT_STOPPED;
     if (pin_.isConnected()) return VFW_E_ALREADY_CONNECTED;
-    // Only the format and the length are needed now; the file is opened again for streaming.
-    PcmReader probe;
-    const HRESULT hr = probe.open(path);
+    // Streaming reads from this same reader: under Wine every reader opened costs memory that
+    // its release does not give back, and a school plays thousands of files between restarts.
+    auto reader = std::make_unique<PcmReader>();
+    const HRESULT hr = reader->open(path);
     if (FAILED(hr)) return hr;
     path_ = path;
-    pin_.setSource(probe.format(), probe.duration());
+    pin_.setSource(std::move(reader));
     return S_OK;
 }
 
