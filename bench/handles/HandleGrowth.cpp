@@ -10,9 +10,11 @@
 //       mfreader    Media Foundation's source reader decoding to the end inside its own
 //                   MFStartup and MFShutdown (the baseline's decode);
 //       baseline    mfreader then renderfile, the soak baseline's whole play;
+//       mfopen      the same source reader set to PCM and released without reading a sample;
+//       probe       our PcmReader opened and destroyed without reading (what the filter's Load does);
 //       filter      the tools filter made as the player makes it (its file loaded once for the
 //                   process), given the file, released;
-//       cocreate    the tools filter registered for this user (in the throwaway prefix), made by
+//       cocreate    the tools filter registered for the machine (in the throwaway prefix), made by
 //                   CoCreateInstance, given the file, released, then CoFreeUnusedLibrariesEx(0):
 //                   the file is unloaded and loaded again each play when the COM library lets it.
 // After WARMUP plays (2 unless given: what a process makes once is no growth), it plays PLAYS
@@ -208,18 +210,38 @@ bool mfDecodeOnce(const std::wstring& file) {
     return decoded;
 }
 
+// The source reader set to 16-bit PCM and released unread, inside its own MFStartup/MFShutdown.
+bool mfOpenOnce(const std::wstring& file) {
+    if (FAILED(MFStartup(MF_VERSION, MFSTARTUP_LITE))) return false;
+    HRESULT hr;
+    {
+        ComPtr<IMFSourceReader> reader;
+        ComPtr<IMFMediaType> pcm;
+        hr = MFCreateSourceReaderFromURL(file.c_str(), nullptr, &reader);
+        if (SUCCEEDED(hr)) hr = MFCreateMediaType(&pcm);
+        if (SUCCEEDED(hr)) hr = pcm->SetGUID(MF_MT_MAJOR_TYPE, MFMediaType_Audio);
+        if (SUCCEEDED(hr)) hr = pcm->SetGUID(MF_MT_SUBTYPE, MFAudioFormat_PCM);
+        if (SUCCEEDED(hr)) hr = pcm->SetUINT32(MF_MT_AUDIO_BITS_PER_SAMPLE, 16);
+        if (SUCCEEDED(hr)) {
+            hr = reader->SetCurrentMediaType(static_cast<DWORD>(MF_SOURCE_READER_FIRST_AUDIO_STREAM), nullptr, pcm.Get());
+        }
+    }
+    MFShutdown();
+    return SUCCEEDED(hr);
+}
+
 // The tools filter as the player makes it, given the file and released.
 bool filterOnce(const AudioToolsConfig& tools, const std::wstring& file) {
     ComPtr<IBaseFilter> source;
     return SUCCEEDED(createToolsSource(tools, source)) && SUCCEEDED(loadSourceFile(*source.Get(), fromWide(file)));
 }
 
-// The tools filter registered for this user as an in-process server, so that CoCreateInstance
+// The tools filter registered for the machine as an in-process server, so that CoCreateInstance
 // loads the file itself and CoFreeUnusedLibraries may unload it. Only ever in a throwaway prefix.
 bool registerToolsFilter(const std::wstring& path) {
     const wchar_t* key = L"Software\\Classes\\CLSID\\{ABE7B1D9-4B3E-4ACD-A0D1-92611D3A4492}\\InprocServer32";
     HKEY server = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &server, nullptr) != 0) {
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &server, nullptr) != 0) {
         return false;
     }
     const wchar_t model[] = L"Both";
@@ -238,8 +260,10 @@ bool coCreateOnce(const std::wstring& file) {
     bool done = false;
     {
         ComPtr<IBaseFilter> source;
-        done = SUCCEEDED(CoCreateInstance(toolsSourceClassId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&source))) &&
-               SUCCEEDED(loadSourceFile(*source.Get(), fromWide(file)));
+        HRESULT hr = CoCreateInstance(toolsSourceClassId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&source));
+        if (SUCCEEDED(hr)) hr = loadSourceFile(*source.Get(), fromWide(file));
+        if (FAILED(hr)) std::fprintf(stderr, "cocreate: %#lx\n", static_cast<unsigned long>(hr));
+        done = SUCCEEDED(hr);
         loads += !wasLoaded && GetModuleHandleW(L"DCBassSourceMod.ax") != nullptr;
     }
     CoFreeUnusedLibrariesEx(0, 0);
@@ -361,7 +385,7 @@ int wmain(int argc, wchar_t** argv) {
     if ((argc != 4 && argc != 5) || _wtoi(argv[3]) <= 0) {
         std::fprintf(stderr,
                      "usage: lvtx_handle_growth player|nullplayer|graph|renderer|reader|renderfile|mfreader|baseline|"
-                     "filter|cocreate FILE PLAYS [WARMUP]\n");
+                     "mfopen|probe|filter|cocreate FILE PLAYS [WARMUP]\n");
         return 2;
     }
     const std::wstring mode = argv[1];
@@ -394,6 +418,8 @@ int wmain(int argc, wchar_t** argv) {
             if (mode == L"mfreader") return mfDecodeOnce(file);
             if (mode == L"baseline") return mfDecodeOnce(file) && renderFileOnce(file);
             if (mode == L"filter") return filterOnce(tools, file);
+            if (mode == L"mfopen") return mfOpenOnce(file);
+            if (mode == L"probe") return SUCCEEDED(PcmReader().open(file.c_str()));
             if (mode == L"cocreate") return coCreateOnce(file);
             return false;
         };
