@@ -1,15 +1,30 @@
-// Which handles a play adds to the process, by object type, along one part of the audio path:
-//   lvtx_handle_growth MODE FILE PLAYS
+// Which handles and how much memory a play adds to the process, along one part of the audio path:
+//   lvtx_handle_growth MODE FILE PLAYS [WARMUP]
 // MODE  player      DirectShowPlayer on the default device: open, run to the end, close;
 //       nullplayer  the same on the null renderer, so without DirectSound or the device enumerator;
 //       graph       an empty filter graph created and released;
 //       renderer    the default device's renderer created through the device enumerator, released;
-//       reader      the tools filter's PcmReader: open, read to the end, destroyed.
-// After two warm-up plays (what a process makes once is no growth), it plays PLAYS times and
-// prints the handles gained and lost by type, a few of the new ones with their names, and how
-// many references remained after our last Release of the graph and filters a player used.
-// Counted in the system handle table, as the soak's probe does: Wine 8's GetProcessHandleCount
-// answers 0. A measuring aid, never shipped with the program.
+//       reader      the tools filter's PcmReader: open, read to the end, destroyed;
+//       renderfile  a new filter graph: RenderFile, run to completion, released (Windows' own
+//                   parser and renderer, as the soak's baseline plays);
+//       mfreader    Media Foundation's source reader decoding to the end inside its own
+//                   MFStartup and MFShutdown (the baseline's decode);
+//       baseline    mfreader then renderfile, the soak baseline's whole play;
+//       mfopen      the same source reader set to PCM and released without reading a sample;
+//       probe       our PcmReader opened and destroyed without reading (what the filter's Load does);
+//       filter      the tools filter made as the player makes it (its file loaded once for the
+//                   process), given the file, released;
+//       cocreate    the tools filter registered for the machine (in the throwaway prefix), made by
+//                   CoCreateInstance, given the file, released, then CoFreeUnusedLibrariesEx(0):
+//                   the file is unloaded and loaded again each play when the COM library lets it.
+// After WARMUP plays (2 unless given: what a process makes once is no growth), it plays PLAYS
+// times and prints the handles gained and lost by type, a few of the new ones with their names,
+// how many references remained after our last Release of the graph and filters a player used,
+// and the memory gained: the working set (Wine's is the Linux resident set) as a least-squares
+// slope over a sample after every play, the anonymous resident set read from Z:\proc\PID\status,
+// committed private pages, and the bytes in use in all of the process's heaps.
+// Counted in the system handle table, as the soak's probe does. A measuring aid, never shipped
+// with the program.
 #include <windows.h>
 #include <winternl.h>
 
@@ -19,36 +34,15 @@
 #include <string>
 #include <vector>
 
-#include "PcmReader.h"
-#include "audio/DefaultDevice.h"
-#include "audio/win32/DirectShowPlayer.h"
-#include "audio/win32/OutputDevices.h"
+#include "PlayModes.h"
+#include "ProcessMemory.h"
+#include "SystemHandles.h"
 #include "data/FileSystem.h"
 #include "winutil/WideText.h"
 
-using Microsoft::WRL::ComPtr;
-
 namespace {
 
-// SystemExtendedHandleInformation, as the system lists it.
-struct HandleEntry {
-    PVOID object;
-    ULONG_PTR processId;
-    ULONG_PTR value;
-    ULONG access;
-    USHORT creatorTrace;
-    USHORT objectType;
-    ULONG attributes;
-    ULONG reserved;
-};
-struct HandleTable {
-    ULONG_PTR count;
-    ULONG_PTR reserved;
-    HandleEntry entries[1];
-};
-constexpr auto systemExtendedHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(64);
 constexpr auto objectTypeInformation = static_cast<OBJECT_INFORMATION_CLASS>(2);
-constexpr auto statusInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
 
 // ObjectTypeInformation and ObjectNameInformation both begin with the name as a UNICODE_STRING.
 std::wstring queryName(HANDLE handle, OBJECT_INFORMATION_CLASS what) {
@@ -60,19 +54,9 @@ std::wstring queryName(HANDLE handle, OBJECT_INFORMATION_CLASS what) {
 
 // This process's handles and their object types.
 std::map<ULONG_PTR, std::wstring> ownHandles() {
-    std::vector<unsigned char> buffer(1 << 20);
-    NTSTATUS status;
-    while ((status = NtQuerySystemInformation(systemExtendedHandleInformation, buffer.data(),
-                                              static_cast<ULONG>(buffer.size()), nullptr)) == statusInfoLengthMismatch) {
-        buffer.resize(buffer.size() * 2);
-    }
     std::map<ULONG_PTR, std::wstring> handles;
-    if (status != 0) return handles;
-    const auto* table = reinterpret_cast<const HandleTable*>(buffer.data());
-    for (ULONG_PTR i = 0; i < table->count; ++i) {
-        const HandleEntry& entry = table->entries[i];
-        if (entry.processId != GetCurrentProcessId()) continue;
-        handles[entry.value] = queryName(reinterpret_cast<HANDLE>(entry.value), objectTypeInformation);
+    for (ULONG_PTR value : handlesHeldBy(GetCurrentProcessId()).value_or(std::vector<ULONG_PTR>{})) {
+        handles[value] = queryName(reinterpret_cast<HANDLE>(value), objectTypeInformation);
     }
     return handles;
 }
@@ -88,68 +72,19 @@ std::wstring describe(ULONG_PTR value, const std::wstring& type) {
     return type + L" " + queryName(handle, ObjectNameInformation);
 }
 
-void pumpMessages(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(10);
-    } while (GetTickCount() - start < ms);
-}
-
-// References left after our last Release, by object; more than none means someone else holds it.
-std::map<std::string, ULONG> leftAfterRelease;
-
-void releaseLast(const char* what, IUnknown* object) {
-    ULONG& most = leftAfterRelease[what];
-    most = std::max(most, object->Release());
-}
-
-// Holds the graph and its filters across the close, to see whether anything else kept them.
-bool playThrough(DirectShowPlayer& player, const std::u16string& file, std::u16string_view device) {
-    if (FAILED(player.open(file, 1, device))) return false;
-    IGraphBuilder* graph = player.graph();
-    graph->AddRef();
-    std::vector<IBaseFilter*> filters;
-    IEnumFilters* each = nullptr;
-    if (SUCCEEDED(graph->EnumFilters(&each))) {
-        for (IBaseFilter* filter = nullptr; each->Next(1, &filter, nullptr) == S_OK;) filters.push_back(filter);
-        each->Release();
-    }
-    bool ended = false;
-    if (SUCCEEDED(player.run())) {
-        const DWORD start = GetTickCount();
-        while (!player.isAtEnd() && GetTickCount() - start < 10000) pumpMessages(20);
-        ended = player.isAtEnd();
-        player.stop();
-    }
-    player.close();
-    for (IBaseFilter* filter : filters) releaseLast("filter", filter);
-    releaseLast("graph", graph);
-    return ended;
-}
-
-bool readToEnd(const std::wstring& file) {
-    PcmReader reader;
-    if (FAILED(reader.open(file.c_str()))) return false;
-    std::vector<BYTE> buffer(16384);
-    for (bool ended = false; !ended;) {
-        DWORD written = 0;
-        if (FAILED(reader.read(buffer.data(), static_cast<DWORD>(buffer.size()), written, ended))) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4 || _wtoi(argv[3]) <= 0) {
-        std::fprintf(stderr, "usage: lvtx_handle_growth player|nullplayer|graph|renderer|reader FILE PLAYS\n");
+    if ((argc != 4 && argc != 5) || !isPlayMode(argv[1]) || _wtoi(argv[3]) <= 0) {
+        std::fprintf(stderr,
+                     "usage: lvtx_handle_growth player|nullplayer|graph|renderer|reader|renderfile|mfreader|baseline|"
+                     "mfopen|probe|filter|cocreate FILE PLAYS [WARMUP]\n");
         return 2;
     }
     const std::wstring mode = argv[1];
     const std::wstring file = argv[2];
     const int plays = _wtoi(argv[3]);
+    const int warmUp = argc == 5 ? std::max(_wtoi(argv[4]), 1) : 2;
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
 
     // The build folder, which holds lvtx_tools: this program is bench/handles/lvtx_handle_growth.exe in it.
@@ -159,23 +94,35 @@ int wmain(int argc, wchar_t** argv) {
         parentFolder(parentFolder(parentFolder(fromWide(std::wstring_view(exe, length))))));
     const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     int result = 0;
+    const AudioToolsConfig tools = toolsConfigFor(buildDir);
+    if (mode == L"cocreate" && !registerToolsFilter(toWide(toolsSourceFilterPath(tools)))) {
+        std::fprintf(stderr, "the tools filter could not be registered\n");
+        return 1;
+    }
     {
-        DirectShowPlayer player(window, toolsConfigFor(buildDir));
-        const auto once = [&]() -> bool {
-            if (mode == L"player") return playThrough(player, fromWide(file), defaultDeviceName);
-            if (mode == L"nullplayer") return playThrough(player, fromWide(file), nullDeviceName);
-            if (mode == L"graph") return SUCCEEDED(PlayerGraph().create());
-            if (mode == L"renderer") return static_cast<bool>(createAudioRenderer(defaultDeviceName));
-            if (mode == L"reader") return readToEnd(file);
-            return false;
-        };
-
-        bool warmed = once() && once();
+        DirectShowPlayer player(window, tools);
+        PlayContext context{player, tools, file, {}};
+        const auto once = [&] { return playOnce(mode, context); };
+        const std::wstring statusPath = findStatusPath("lvtx_handle_growth.exe", std::string(mode.begin(), mode.end()));
+        if (statusPath.empty()) std::fprintf(stderr, "no status file for this process under Z:\\proc\n");
+        bool warmed = true;
+        for (int i = 0; warmed && i < warmUp; ++i) warmed = once();
         pumpMessages(500);
         const auto before = ownHandles();
+        const Memory first = memoryNow(statusPath, true);
+        std::vector<double> workingSets{first.workingSet}, anons{first.rssAnon};
+        const int loadsBefore = context.record.loads, unloadsBefore = context.record.unloads;
+        const DWORD started = GetTickCount();
         int failed = 0;
-        for (int i = 0; warmed && i < plays; ++i) failed += !once();
+        for (int i = 0; warmed && i < plays; ++i) {
+            failed += !once();
+            const Memory now = memoryNow(statusPath, false);
+            workingSets.push_back(now.workingSet);
+            anons.push_back(now.rssAnon);
+        }
+        const DWORD took = GetTickCount() - started;
         pumpMessages(500);
+        const Memory last = memoryNow(statusPath, true);
         const auto after = ownHandles();
         if (!warmed) {
             std::fprintf(stderr, "the warm-up plays failed\n");
@@ -199,7 +146,25 @@ int wmain(int argc, wchar_t** argv) {
                 if (++shown[type] <= 3) std::printf("    new %#llx %ls\n", static_cast<unsigned long long>(value),
                                                     describe(value, type).c_str());
             }
-            for (const auto& [what, left] : leftAfterRelease) {
+            const auto kib = [&](double from, double to) { return (to - from) / 1024 / plays; };
+            std::printf("  memory a play (KiB): working set %+.2f (slope %+.2f), RssAnon %+.2f (slope %+.2f), "
+                        "private usage %+.2f, committed private %+.2f, heap bytes in use %+.2f\n",
+                        kib(first.workingSet, last.workingSet), slope(workingSets) / 1024,
+                        kib(first.rssAnon, last.rssAnon), slope(anons) / 1024,
+                        kib(first.privateUsage, last.privateUsage), kib(first.committed, last.committed),
+                        kib(first.heapBusy, last.heapBusy));
+            std::printf("  memory before -> after (KiB): working set %.0f -> %.0f, VmRSS %.0f -> %.0f, RssAnon %.0f -> "
+                        "%.0f, private usage %.0f -> %.0f, committed private %.0f -> %.0f, heap bytes in use %.0f -> "
+                        "%.0f in %zu -> %zu heaps; %.0f ms a play\n",
+                        first.workingSet / 1024, last.workingSet / 1024, first.rss / 1024, last.rss / 1024,
+                        first.rssAnon / 1024, last.rssAnon / 1024, first.privateUsage / 1024,
+                        last.privateUsage / 1024, first.committed / 1024, last.committed / 1024,
+                        first.heapBusy / 1024, last.heapBusy / 1024, first.heaps, last.heaps, double(took) / plays);
+            if (mode == L"cocreate") {
+                std::printf("  the filter file was loaded %d times and unloaded %d times in %d plays\n",
+                            context.record.loads - loadsBefore, context.record.unloads - unloadsBefore, plays);
+            }
+            for (const auto& [what, left] : context.record.leftAfterRelease) {
                 std::printf("  references left after our last Release of each %s: at most %lu\n", what.c_str(), left);
             }
             result = failed == 0 ? 0 : 1;

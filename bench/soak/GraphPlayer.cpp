@@ -1,73 +1,21 @@
 // The soak run's platform baseline (scripts/soak.sh): the two pieces of the system that each of
 // the program's plays uses, once a play: Media Foundation's source reader decoding the file to
 // PCM to its end (the tools filter's decoder), then Windows' own DirectShow graph playing it (a
-// new graph each time: RenderFile, run to completion, released). One play every PERIOD_MS, PHASE_MS after each multiple of the period in the system's time (so that its
-// graphs are built between the program's), until the process is ended. After each play the
-// count of plays is written to COUNT_FILE, so that memory growth can be compared per play.
+// new graph each time: RenderFile, run to completion, released). One play every PERIOD_MS,
+// PHASE_MS after each multiple of the period in the system's time (so that its graphs are built
+// between the program's), until the process is ended. After each play the count of plays is
+// written to COUNT_FILE, so that memory growth can be compared per play.
 //   lvtx_graph_player FILE PERIOD_MS PHASE_MS COUNT_FILE
 // A measuring aid, never shipped with the program.
 #include <windows.h>
-#include <dshow.h>
-#include <mfapi.h>
-#include <mfidl.h>
-#include <mfreadwrite.h>
-#include <wrl/client.h>
+#include <objbase.h>
 
 #include <cstdio>
 #include <cwchar>
 
-using Microsoft::WRL::ComPtr;
+#include "PlatformPlay.h"
 
 namespace {
-
-constexpr long completionLimitMs = 60000;
-
-// The whole file decoded to 16-bit PCM by a fresh source reader, as the tools filter reads it.
-bool decodeOnce(const wchar_t* file) {
-    if (FAILED(MFStartup(MF_VERSION, MFSTARTUP_LITE))) return false;
-    bool decoded = false;
-    {
-        constexpr auto audio = static_cast<DWORD>(MF_SOURCE_READER_FIRST_AUDIO_STREAM);
-        ComPtr<IMFSourceReader> reader;
-        ComPtr<IMFMediaType> pcm;
-        HRESULT hr = MFCreateSourceReaderFromURL(file, nullptr, &reader);
-        if (SUCCEEDED(hr)) hr = MFCreateMediaType(&pcm);
-        if (SUCCEEDED(hr)) hr = pcm->SetGUID(MF_MT_MAJOR_TYPE, MFMediaType_Audio);
-        if (SUCCEEDED(hr)) hr = pcm->SetGUID(MF_MT_SUBTYPE, MFAudioFormat_PCM);
-        if (SUCCEEDED(hr)) hr = pcm->SetUINT32(MF_MT_AUDIO_BITS_PER_SAMPLE, 16);
-        if (SUCCEEDED(hr)) hr = reader->SetCurrentMediaType(audio, nullptr, pcm.Get());
-        while (SUCCEEDED(hr)) {
-            DWORD flags = 0;
-            ComPtr<IMFSample> sample;
-            hr = reader->ReadSample(audio, 0, nullptr, &flags, nullptr, &sample);
-            if (SUCCEEDED(hr) && (flags & MF_SOURCE_READERF_ENDOFSTREAM) != 0) {
-                decoded = true;
-                break;
-            }
-        }
-    }
-    MFShutdown();
-    return decoded;
-}
-
-// One play through a fresh graph; false when the graph could not be built or did not complete.
-bool playOnce(const wchar_t* file) {
-    ComPtr<IGraphBuilder> graph;
-    ComPtr<IMediaControl> control;
-    ComPtr<IMediaEvent> events;
-    if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC, IID_PPV_ARGS(&graph))) ||
-        FAILED(graph->RenderFile(file, nullptr)) || FAILED(graph.As(&control)) ||
-        // mingw declares no __uuidof for IMediaEvent.
-        FAILED(graph->QueryInterface(IID_IMediaEvent, reinterpret_cast<void**>(events.GetAddressOf())))) {
-        return false;
-    }
-    // Run returns S_FALSE while the graph starts asynchronously.
-    if (FAILED(control->Run())) return false;
-    long code = 0;
-    const bool completed = events->WaitForCompletion(completionLimitMs, &code) == S_OK && code == EC_COMPLETE;
-    control->Stop();
-    return completed;
-}
 
 // Milliseconds of the system's time (UTC), to lay the plays on the wall clock's grid.
 ULONGLONG systemMs() {
@@ -101,7 +49,7 @@ int wmain(int argc, wchar_t** argv) {
         const ULONGLONG now = systemMs();
         const ULONGLONG next = (now - phaseMs) / periodMs * periodMs + periodMs + phaseMs;
         Sleep(static_cast<DWORD>(next - now));
-        if (!decodeOnce(file) || !playOnce(file)) {
+        if (!sourceReaderOnce(file, true) || !renderFileOnce(file)) {
             std::fprintf(stderr, "play %u failed\n", plays + 1);
             return 1;
         }

@@ -9,15 +9,14 @@
 // Exit code 0 on success. A measuring aid, never shipped with the program.
 #include <windows.h>
 #include <commctrl.h>
-#include <winternl.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "SystemHandles.h"
 #include "e2e/PageDriving.h"
 #include "e2e/driver/LvtxApp.h"
 #include "e2e/driver/ProgramIds.h"
@@ -108,39 +107,11 @@ std::optional<PROCESSENTRY32W> processEntry(DWORD pid, const wchar_t* exeName = 
     return std::nullopt;
 }
 
-// The handle table's entries (SystemExtendedHandleInformation), as the system lists them.
-struct HandleEntry {
-    PVOID object;
-    ULONG_PTR processId;
-    ULONG_PTR value;
-    ULONG access;
-    USHORT creatorTrace;
-    USHORT objectType;
-    ULONG attributes;
-    ULONG reserved;
-};
-struct HandleTable {
-    ULONG_PTR count;
-    ULONG_PTR reserved;
-    HandleEntry entries[1];
-};
-constexpr auto systemExtendedHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(64);
-constexpr auto statusInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
-
-// The handles process `pid` holds, counted in the system's handle table: Wine 8's
-// GetProcessHandleCount answers 0, and its process list a fixed 128, for every process.
+// How many handles process `pid` holds.
 std::optional<DWORD> handleCount(DWORD pid) {
-    std::vector<unsigned char> buffer(1 << 20);
-    NTSTATUS status;
-    while ((status = NtQuerySystemInformation(systemExtendedHandleInformation, buffer.data(),
-                                              static_cast<ULONG>(buffer.size()), nullptr)) == statusInfoLengthMismatch) {
-        buffer.resize(buffer.size() * 2);
-    }
-    if (status != 0) return std::nullopt;
-    const auto* table = reinterpret_cast<const HandleTable*>(buffer.data());
-    DWORD handles = 0;
-    for (ULONG_PTR i = 0; i < table->count; ++i) handles += table->entries[i].processId == pid;
-    return handles;
+    const auto handles = handlesHeldBy(pid);
+    if (!handles) return std::nullopt;
+    return static_cast<DWORD>(handles->size());
 }
 
 int printSample(HWND main) {
