@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int playAttempts = 3;
+
 // Milliseconds of the system's time (UTC), to lay the plays on the wall clock's grid.
 ULONGLONG systemMs() {
     FILETIME now;
@@ -49,8 +51,14 @@ int wmain(int argc, wchar_t** argv) {
         const ULONGLONG now = systemMs();
         const ULONGLONG next = (now - phaseMs) / periodMs * periodMs + periodMs + phaseMs;
         Sleep(static_cast<DWORD>(next - now));
-        if (!sourceReaderOnce(file, true) || !renderFileOnce(file)) {
-            std::fprintf(stderr, "play %u failed\n", plays + 1);
+        // A graph built while the program enumerates the devices can miss the renderer (Wine's
+        // enumerator rebuilds its list on every pass), so a failed play is tried again.
+        bool played = false;
+        for (int attempt = 0; !played && attempt < playAttempts; ++attempt) {
+            played = sourceReaderOnce(file, true) && renderFileOnce(file);
+        }
+        if (!played) {
+            std::fprintf(stderr, "play %u failed %d times\n", plays + 1, playAttempts);
             return 1;
         }
         if (!writeCount(countFile, ++plays)) return 1;

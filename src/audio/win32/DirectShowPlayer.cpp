@@ -18,11 +18,22 @@ namespace {
 constexpr long soundDeviceOutputError = 0x201;  // EC_SNDDEV_OUT_ERROR, absent from mingw's evcode.h
 constexpr LONGLONG unitsPerMs = 10000;          // DirectShow times are in 100 ns
 
+// A lookup that finds no renderer is tried again this often, this far apart, before the device
+// counts as missing: while another process enumerates the devices, a lookup can come back empty
+// (Wine's enumerator rebuilds the category on every pass; two at once failed 1 lookup in 10).
+constexpr int rendererLookups = 4;
+constexpr DWORD rendererLookupPauseMs = 25;
+
 // The named device's renderer, else the default device's.
 ComPtr<IBaseFilter> rendererFor(std::u16string_view deviceName) {
-    ComPtr<IBaseFilter> renderer = createAudioRenderer(deviceName);
-    if (!renderer && !sameTextIgnoringCase(deviceName, defaultDeviceName)) renderer = createAudioRenderer(defaultDeviceName);
-    return renderer;
+    for (int lookup = 1;; ++lookup) {
+        ComPtr<IBaseFilter> renderer = createAudioRenderer(deviceName);
+        if (!renderer && !sameTextIgnoringCase(deviceName, defaultDeviceName)) {
+            renderer = createAudioRenderer(defaultDeviceName);
+        }
+        if (renderer || lookup == rendererLookups) return renderer;
+        Sleep(rendererLookupPauseMs);
+    }
 }
 
 // A new graph holding the device's renderer; the paths add their source filters to it.
