@@ -8,6 +8,8 @@
 #include <evcode.h>
 #include <uuids.h>
 
+#include <string>
+
 #include "AudioTestSupport.h"
 #include "audio/DefaultDevice.h"
 #include "audio/PlayError.h"
@@ -15,8 +17,10 @@
 #include "audio/win32/AudioSystemCheck.h"
 #include "audio/win32/DirectShowIds.h"
 #include "audio/win32/DurationProbe.h"
+#include "audio/win32/OutputDevices.h"
 #include "audio/win32/PreciseSleep.h"
 #include "audio/win32/SystemErrorText.h"
+#include "winutil/UniqueHandle.h"
 #include "winutil/WideText.h"
 #include "support/TempFolder.h"
 
@@ -213,6 +217,37 @@ TEST_F(DirectShowPlayerTest, AfterAPlayToTheEndTheClosedPlayerHoldsNoGraphOrFilt
 
     for (auto& filter : filters) EXPECT_EQ(filter.Detach()->Release(), 0u);
     EXPECT_EQ(graph.Detach()->Release(), 0u);
+}
+
+// A school PC runs other programs that look up audio devices too. Under Wine a lookup made
+// while another process rebuilds the device list comes back empty now and then; the player must
+// not take that for a missing device and fail a bell.
+TEST_F(DirectShowPlayerTest, OpensOnTheDeviceWhileAnotherProcessKeepsLookingUpRenderers) {
+    const std::string eventName = "lvtx-renderer-lookups-" + std::to_string(GetCurrentProcessId());
+    const UniqueHandle stop(CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
+    ASSERT_TRUE(stop);
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string commandLine = std::string("\"") + exe + "\" --look-up-renderers-until " + eventName;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    const UniqueHandle other(started.hProcess);
+    CloseHandle(started.hThread);
+    Sleep(500);
+
+    int failed = 0;
+    for (int i = 0; i < 50; ++i) {
+        failed += player.open(samplePath(u"tone.wav"), 1, defaultDeviceName) != audioOk;
+        player.close();
+    }
+    SetEvent(stop.get());
+    ASSERT_EQ(WaitForSingleObject(other.get(), 10000), WAIT_OBJECT_0);
+    DWORD lookups = 0;
+    GetExitCodeProcess(other.get(), &lookups);
+    EXPECT_EQ(failed, 0);
+    EXPECT_GT(lookups, 20u) << "the other process looked up renderers the whole time";
 }
 
 // ---- the WMA path ----------------------------------------------------------------------
