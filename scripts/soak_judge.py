@@ -191,6 +191,21 @@ def handle_verdict(samples, lines):
     return ok, report
 
 
+def instant_verdict(samples):
+    """(ok, report lines): the endless immediate-play run, which lowers timed play throughout,
+    must have started a new item between every two samples (its items are 20 s long). The probe
+    writes -1 when the page shows no run."""
+    items = [s["instantItems"] for s in samples]
+    stalled = [f"{b['time']:%H:%M}" for a, b in zip(samples, samples[1:])
+               if b["instantItems"] < 0 or b["instantItems"] <= a["instantItems"]]
+    report = [f"immediate-play items: {' '.join(map(str, items))}"]
+    if items and items[0] < 0:
+        stalled.insert(0, f"{samples[0]['time']:%H:%M}")
+    if stalled:
+        report.append(f"  FAIL: the endless run was not playing at {', '.join(stalled[:10])}")
+    return not stalled, report
+
+
 def judge_main(plan, samples, lines):
     report, ok = [], True
     if not samples:
@@ -222,6 +237,9 @@ def judge_main(plan, samples, lines):
     folder_rung, folder_missing = bells_rung(lines, plan["folder"], folder_due)
     report.append(f"folder plays due {len(folder_due)}, logged {len(folder_rung)}, missing {len(folder_missing)}")
     ok &= not folder_missing
+    instant_ok, instant_report = instant_verdict(samples)
+    report += instant_report
+    ok &= instant_ok
     mem_ok, mem_report = memory_verdict(samples, lines)
     return ok & mem_ok & log_clean(lines, report), report + mem_report
 

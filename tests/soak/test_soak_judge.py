@@ -102,6 +102,19 @@ class Handles(unittest.TestCase):
         self.assertFalse(ok, report)
 
 
+class EndlessRun(unittest.TestCase):
+    def test_the_run_must_start_an_item_between_every_two_samples(self):
+        playing = [sample(m, 0, 0) for m in range(1, 6)]
+        self.assertTrue(judge.instant_verdict(playing)[0])
+        # Ended by a failure at minute 3: the page shows no run, or the count stands still.
+        for stopped in (-1, 6):
+            samples = [sample(m, 0, 0, instant=3 * m if m < 3 else stopped) for m in range(1, 6)]
+            ok, report = judge.instant_verdict(samples)
+            self.assertFalse(ok, report)
+            self.assertIn("08:03", report[-1])
+        self.assertFalse(judge.instant_verdict([sample(1, 0, 0, instant=-1)])[0], "never started")
+
+
 class Memory(unittest.TestCase):
     # 16 log rows and 12 plays a minute: 6 bells, 3 songs and (in the samples) 3 immediate items.
     @staticmethod
