@@ -11,7 +11,7 @@
 //                   MFStartup and MFShutdown (the baseline's decode);
 //       baseline    mfreader then renderfile, the soak baseline's whole play;
 //       mfopen      the same source reader set to PCM and released without reading a sample;
-//       probe       our PcmReader opened and destroyed without reading (what the filter's Load does);
+//       probe       our PcmReader opened and destroyed without reading a sample;
 //       filter      the tools filter made as the player makes it (its file loaded once for the
 //                   process), given the file, released;
 //       cocreate    the tools filter registered for the machine (in the throwaway prefix), made by

@@ -18,8 +18,8 @@ namespace {
 constexpr long soundDeviceOutputError = 0x201;  // EC_SNDDEV_OUT_ERROR, absent from mingw's evcode.h
 constexpr LONGLONG unitsPerMs = 10000;          // DirectShow times are in 100 ns
 
-// A lookup that finds no renderer is tried again this often, this far apart, before the device
-// counts as missing: while another process enumerates the devices, a lookup can come back empty
+// The renderer is looked up at most this many times, this far apart, before the device counts as
+// missing: while another process enumerates the devices, a lookup can come back empty
 // (Wine's enumerator rebuilds the category on every pass; two at once failed 1 lookup in 10).
 constexpr int rendererLookups = 4;
 constexpr DWORD rendererLookupPauseMs = 25;
