@@ -29,7 +29,7 @@ STDMETHODIMP_(ULONG) OutputPin::Release() {
 }
 
 HRESULT OutputPin::offeredType(AM_MEDIA_TYPE& type) const {
-    if (!hasSource_) return VFW_E_NO_TYPES;
+    if (!reader_) return VFW_E_NO_TYPES;
     return makeMediaType(format_, type);
 }
 
@@ -38,7 +38,7 @@ STDMETHODIMP OutputPin::Connect(IPin* receiver, const AM_MEDIA_TYPE* type) {
     Locked lock(filter_.lock());
     if (peer_) return VFW_E_ALREADY_CONNECTED;
     if (filter_.state() != State_Stopped) return VFW_E_NOT_STOPPED;
-    if (!hasSource_) return VFW_E_NO_ACCEPTABLE_TYPES;
+    if (!reader_) return VFW_E_NO_ACCEPTABLE_TYPES;
     if (type && !matchesMediaType(format_, *type)) return VFW_E_TYPE_NOT_ACCEPTED;
     PIN_DIRECTION direction = PINDIR_OUTPUT;
     if (FAILED(receiver->QueryDirection(&direction)) || direction != PINDIR_INPUT) return VFW_E_INVALID_DIRECTION;
@@ -160,13 +160,13 @@ STDMETHODIMP OutputPin::QueryId(LPWSTR* id) {
 STDMETHODIMP OutputPin::QueryAccept(const AM_MEDIA_TYPE* type) {
     if (!type) return E_POINTER;
     Locked lock(filter_.lock());
-    return hasSource_ && matchesMediaType(format_, *type) ? S_OK : S_FALSE;
+    return reader_ && matchesMediaType(format_, *type) ? S_OK : S_FALSE;
 }
 
 STDMETHODIMP OutputPin::EnumMediaTypes(IEnumMediaTypes** enumerator) {
     if (!enumerator) return E_POINTER;
     Locked lock(filter_.lock());
-    if (!hasSource_) return MediaTypeEnumerator::create(nullptr, 0, enumerator);
+    if (!reader_) return MediaTypeEnumerator::create(nullptr, 0, enumerator);
     OwnedMediaType type;
     const HRESULT hr = makeMediaType(format_, type.get());
     if (FAILED(hr)) return hr;

@@ -80,8 +80,8 @@ private:
     SourceFilter& filter_;
 
     // Under the filter's lock.
+    // The reader's format, copied: the streaming thread has the reader while it runs.
     PcmFormat format_;
-    bool hasSource_ = false;
     Microsoft::WRL::ComPtr<IPin> peer_;
     Microsoft::WRL::ComPtr<IMemInputPin> input_;
     Microsoft::WRL::ComPtr<IMemAllocator> allocator_;

@@ -10,7 +10,6 @@ struct PcmFormat {
     DWORD channelMask = 0;
 
     WORD blockAlign() const { return static_cast<WORD>(channels * 2); }
-    bool operator==(const PcmFormat&) const = default;
 };
 
 // WAVEFORMATEX for one or two channels, WAVEFORMATEXTENSIBLE beyond. `type` must own nothing.

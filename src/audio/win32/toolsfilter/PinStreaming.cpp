@@ -9,7 +9,6 @@ void OutputPin::setSource(std::unique_ptr<PcmReader> reader) {
     format_ = reader->format();
     const REFERENCE_TIME duration = reader->duration();
     reader_ = std::move(reader);
-    hasSource_ = true;
     Locked positions(positionLock_);
     duration_ = duration;
     segmentStart_ = 0;
